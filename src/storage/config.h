@@ -1,0 +1,34 @@
+// The settings file "Config.cfg": one comma-separated line carrying the option choices and the
+// five seat names from one run to the next. Read at table start-up, rewritten at every deal.
+#pragma once
+
+#include <string>
+
+#include "engine/engine.h"
+
+// Target code written to the file for a target score; 250 has a code of its own (6) so that
+// every target the options panel offers comes back as it was chosen.
+int PlayUntilCode(int playUntil);
+// Target score for a code digit read from the file; unknown digits mean 350.
+int PlayUntilFromCode(int code);
+
+// A seat name as it may be kept: commas and control characters (which would break the
+// settings line and shift every later name) become blanks, and the text is cut to 20 bytes
+// without splitting a UTF-8 character. The names box and saved-game loading use it too.
+std::string CleanSeatName(const std::string& name);
+
+// The settings line exactly as written: seven one-digit fields and five names, each followed
+// by ",", no line terminator.
+std::string BuildConfigLine(const Engine& engine);
+
+// Applies one line of the settings file: comment and short lines are skipped, fields at fixed
+// positions 1, 3, .. 13 that are not digits leave their setting alone, names from position 15.
+void ParseConfigLine(Engine& engine, const std::string& line);
+
+// Writes "Config.cfg". A file that cannot be created is skipped silently; a write, flush or
+// close failure after that throws StorageError.
+void SaveConfig(const Engine& engine);
+
+// Reads "Config.cfg" line by line, later lines overriding earlier ones. Returns false (and
+// changes nothing) when the file cannot be opened; a read failure afterwards throws StorageError.
+bool LoadConfig(Engine& engine);
