@@ -1,1 +1,208 @@
+// The pack and its piles: shuffling, dealing, drawing, turning the discards back into a stock,
+// and the one random source every draw of the game comes from.
 #include "engine/engine.h"
+#include "engine/seat_limits.h"
+
+#include <algorithm>
+
+using namespace engine_limits;
+
+namespace {
+
+constexpr int kLastPlainCode = 104; // codes above are jokers
+
+bool IsPlainCard(int code) {
+    return code >= 1 && code <= kLastPlainCode;
+}
+
+// The template pack is a constant; rebuilding it is harmless and saves a deal made before
+// start-up (a test, a tool) from dealing empty slots.
+void EnsureFullPack(Pile& pack) {
+    if (pack[0] == kLastCode)
+        return;
+    for (int i = 0; i <= kLastCode; ++i)
+        pack[i] = i;
+    pack[0] = kLastCode;
+}
+
+} // namespace
+
+int Engine::Random(int n) {
+    if (n < 1)
+        return 0;
+    std::uniform_int_distribution<int> range(0, n - 1);
+    return range(RandomSource);
+}
+
+void Engine::SeedRandom(uint32_t seed) {
+    RandomSource.seed(seed);
+}
+
+void Engine::ShufflePile(Pile& pile) {
+    // The throw-away draws come first, whatever the pile holds.
+    const int waste = Random(1111);
+    for (int i = 0; i <= waste; ++i)
+        Random(100);
+
+    const int n = pile[0];
+    if (n < 1 || n > kLastCode)
+        return;
+    Pile temp{};
+    const int last = pile[n];
+    // Every card but the last is dropped into a random free place; at least one place stays
+    // free while i < n, so the loop always ends.
+    for (int i = 1; i < n;) {
+        const int j = Random(n) + 1;
+        if (temp[j] == 0) {
+            temp[j] = pile[i];
+            ++i;
+        }
+    }
+    for (int j = 1; j <= n; ++j) {
+        if (temp[j] == 0) {
+            temp[j] = last;
+            break;
+        }
+    }
+    temp[0] = n;
+    pile = temp;
+}
+
+void Engine::DealHands() {
+    EnsureFullPack(FullPack);
+    StockPile = FullPack;
+    ClearHands();
+    // A penalty still pending when the last round ended must not reach the new round.
+    TwoPenalty = 2;
+    ShufflePile(StockPile);
+
+    const int seats = SeatsInPlay(*this);
+    const int size = std::clamp<int>(DealSize, 0, kHandLimit);
+    for (int seat = 1; seat <= seats; ++seat)
+        Hands[seat].count = size;
+    StockPos = 1;
+    for (int slot = 1; slot <= size; ++slot) {
+        for (int seat = 1; seat <= seats; ++seat) {
+            Hands[seat].slot[slot] = StockPile[StockPos];
+            ++StockPos;
+        }
+    }
+}
+
+int Engine::SwapOutJoker(int card) {
+    const int first = std::max<int>(StockPos, 1);
+    const int last = std::min<int>(StockPile[0], kLastCode);
+    // A stock of nothing but jokers cannot give one up: the joker keeps its place.
+    if (first > last)
+        return card;
+    if (std::none_of(StockPile.begin() + first, StockPile.begin() + last + 1, IsPlainCard))
+        return card;
+
+    int j = 0;
+    int c = 0;
+    do {
+        j = Random(last - first + 1) + first;
+        c = StockPile[j];
+    } while (!IsPlainCard(c));
+    StockPile[j] = card;
+    return c;
+}
+
+int Engine::StockCardsLeft() const {
+    const int first = std::max<int>(StockPos, 1);
+    const int last = std::min<int>(StockPile[0], kLastCode);
+    return std::max(0, last - first + 1);
+}
+
+DrawResult Engine::DrawCard() {
+    DrawResult result;
+    // Only a discard pile with more than its top card can give a new stock.
+    if (StockCardsLeft() == 0 && DiscardTop > 1) {
+        ReshuffleDiscards();
+        result.reshuffled = true;
+    }
+    if (!IsSeat(CurrentPlayer))
+        return result;
+    Hand& hand = Hands[CurrentPlayer];
+    if (hand.count < 0 || hand.count >= kHandLimit)
+        return result;
+
+    StockPos = std::max<int>(StockPos, 1);
+    while (StockCardsLeft() > 0 && StockPile[StockPos] == 0)
+        ++StockPos;
+    if (StockCardsLeft() == 0)
+        return result;
+    result.card = StockPile[StockPos];
+    ++StockPos;
+    ++hand.count;
+    hand.slot[hand.count] = result.card;
+    return result;
+}
+
+void Engine::ReshuffleDiscards() {
+    const int top = TopDiscard();
+    const int laid = std::clamp<int>(DiscardTop, 0, kLastCode);
+    Pile fresh{};
+    int n = 0;
+    for (int i = 1; i < laid; ++i) {
+        if (DiscardPile[i] != 0)
+            fresh[++n] = DiscardPile[i];
+    }
+    // Undrawn stock cards stay in play as well (there are none when a draw asks for this).
+    const int last = std::min<int>(StockPile[0], kLastCode);
+    for (int p = std::max<int>(StockPos, 1); p <= last && n < kLastCode; ++p) {
+        if (StockPile[p] != 0)
+            fresh[++n] = StockPile[p];
+    }
+    fresh[0] = n;
+    StockPile = fresh;
+    ShufflePile(StockPile);
+
+    DiscardPile.fill(0);
+    DiscardTop = 0;
+    if (top != 0) {
+        DiscardTop = 1;
+        DiscardPile[1] = top;
+    }
+    DiscardPile[0] = DiscardTop;
+    StockPos = 1;
+}
+
+void Engine::QuickSortKeys(SortKeyArray& keys, int lo, int hi) {
+    lo = std::max(lo, 0);
+    hi = std::min(hi, static_cast<int>(keys.size()) - 1);
+    if (lo >= hi)
+        return;
+    const int32_t pivot = keys[(lo + hi) / 2];
+    int i = lo;
+    int j = hi;
+    do {
+        while (keys[i] < pivot)
+            ++i;
+        while (pivot < keys[j])
+            --j;
+        if (i <= j) {
+            std::swap(keys[i], keys[j]);
+            ++i;
+            --j;
+        }
+    } while (i <= j);
+    if (lo < j)
+        QuickSortKeys(keys, lo, j);
+    if (i < hi)
+        QuickSortKeys(keys, i, hi);
+}
+
+void Engine::LayOnDiscardPile(int card) {
+    if (DiscardTop >= kLastCode)
+        return;
+    DiscardTop = std::max<int>(DiscardTop, 0) + 1;
+    DiscardPile[0] = DiscardTop;
+    DiscardPile[DiscardTop] = card;
+}
+
+int Engine::TopDiscard() const {
+    if (DiscardTop < 1 || DiscardTop > kLastCode)
+        return 0;
+    return DiscardPile[DiscardTop];
+}
