@@ -18,7 +18,7 @@ std::string IoErrorText(int errorNumber);
 
 // A file opened for reading. Folders never open.
 class InFile {
-public:
+  public:
     static std::unique_ptr<InFile> Open(const std::string& path);
     ~InFile();
     InFile(const InFile&) = delete;
@@ -30,16 +30,16 @@ public:
     size_t Read(uint8_t* data, size_t size);
     void Close();
 
-private:
+  private:
     explicit InFile(std::FILE* file) : file_(file) {}
     std::FILE* file_;
 };
 
 // A file created (or emptied) for writing.
 class OutFile {
-public:
+  public:
     static std::unique_ptr<OutFile> Create(const std::string& path);
-    ~OutFile();  // closes quietly if Close was not called
+    ~OutFile(); // closes quietly if Close was not called
     OutFile(const OutFile&) = delete;
     OutFile& operator=(const OutFile&) = delete;
 
@@ -48,7 +48,7 @@ public:
     void Flush();
     void Close();
 
-private:
+  private:
     explicit OutFile(std::FILE* file) : file_(file) {}
     std::FILE* file_;
 };

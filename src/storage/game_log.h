@@ -11,7 +11,7 @@
 class OutFile;
 
 class GameLog {
-public:
+  public:
     GameLog();
     ~GameLog();
     GameLog(const GameLog&) = delete;
@@ -36,7 +36,7 @@ public:
     // The exact log line for the text, WITHOUT the CR LF that LogState appends.
     static std::string LogLine(const Engine& engine, const std::string& text);
 
-private:
+  private:
     std::unique_ptr<OutFile> LogText;
 };
 

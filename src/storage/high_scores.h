@@ -25,9 +25,9 @@ bool ReadOldHighScoreFile(Engine& engine);
 // Replaces "Save/highscores1.scx" with HighScoreRecord; throws StorageError on failure.
 void WriteHighScoreFile(Engine& engine);
 
-void TakeHighScores(Engine& engine);       // file record -> memory (table and counters)
-void ResetHighScores(Engine& engine);      // six "-" with 0, in memory and in the record
-void ImportOldHighScores(Engine& engine);  // older record's table -> memory and record
+void TakeHighScores(Engine& engine);      // file record -> memory (table and counters)
+void ResetHighScores(Engine& engine);     // six "-" with 0, in memory and in the record
+void ImportOldHighScores(Engine& engine); // older record's table -> memory and record
 
 // Writes the table with this game's score inserted (the insertion reaches only the file;
 // entry 0 changes in memory too, and only for a better win by seat 1). GamesWon rises only at

@@ -26,6 +26,6 @@ struct RulesPage {
     std::vector<std::string> lines;
 };
 
-RulesPage OpenRulesPage(Engine& engine);  // VIEW RULES: lines 1..page size
-RulesPage PageRulesDown(Engine& engine);  // PAGE DOWN: overlaps the last line of the page before
-RulesPage PageRulesUp(Engine& engine);    // PAGE UP
+RulesPage OpenRulesPage(Engine& engine); // VIEW RULES: lines 1..page size
+RulesPage PageRulesDown(Engine& engine); // PAGE DOWN: overlaps the last line of the page before
+RulesPage PageRulesUp(Engine& engine);   // PAGE UP

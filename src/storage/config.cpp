@@ -1,0 +1,164 @@
+#include "storage/config.h"
+
+#include <array>
+
+#include "storage/file_io.h"
+
+namespace {
+
+constexpr const char* kConfigFile = "Config.cfg";
+
+// The seven one-digit settings stand at these 1-based positions; the names start at 15.
+constexpr int kNamesStart = 15;
+
+bool IsControl(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+// The digit at a 1-based position, or -1 when the line is too short or it is no digit.
+int DigitAt(const std::string& line, int position) {
+    if (static_cast<int>(line.size()) < position)
+        return -1;
+    const char c = line[position - 1];
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
+
+void ApplySettingDigit(Engine& engine, int position, int digit) {
+    switch (position) {
+    case 1:
+        engine.PlayerCount = digit == 3 ? 3 : digit == 5 ? 5 : 4;
+        break;
+    case 3:
+        engine.PlayUntil = PlayUntilFromCode(digit);
+        break;
+    case 5:
+        engine.CardDesign = digit;
+        break;
+    case 7:
+        engine.DealSize = digit;
+        break;
+    case 9:
+        engine.SlowDeal = digit == 1;
+        break;
+    case 11:
+        engine.SortByPoints = digit == 1;
+        break;
+    case 13:
+        engine.ProgressiveTwos = digit == 1;
+        break;
+    default:
+        break;
+    }
+}
+
+// Walks the names part: every "," closes a name, and so does the line's last character, which
+// is itself never part of a name (the writer always ends the line with ",").
+void ParseNames(Engine& engine, const std::string& line) {
+    const size_t lastIndex = line.size() - 1;
+    int seat = 1;
+    std::string current;
+    for (size_t i = kNamesStart - 1; i < line.size() && seat <= 5; ++i) {
+        if (line[i] == ',' || i == lastIndex) {
+            engine.PlayerNames[seat++] = CleanSeatName(current);
+            current.clear();
+        } else {
+            current.push_back(line[i]);
+        }
+    }
+}
+
+} // namespace
+
+int PlayUntilCode(int playUntil) {
+    switch (playUntil) {
+    case 100:
+        return 1;
+    case 200:
+        return 2;
+    case 300:
+        return 3;
+    case 400:
+        return 5;
+    case 250:
+        return 6;
+    default:
+        return 4;
+    }
+}
+
+int PlayUntilFromCode(int code) {
+    switch (code) {
+    case 1:
+        return 100;
+    case 2:
+        return 200;
+    case 3:
+        return 300;
+    case 5:
+        return 400;
+    case 6:
+        return 250;
+    default:
+        return 350;
+    }
+}
+
+std::string CleanSeatName(const std::string& name) {
+    std::string clean = name;
+    for (char& c : clean) {
+        if (c == ',' || IsControl(static_cast<unsigned char>(c)))
+            c = ' ';
+    }
+    return CutName(clean);
+}
+
+std::string BuildConfigLine(const Engine& engine) {
+    const std::array<int, 7> settings = {engine.PlayerCount,
+                                         PlayUntilCode(engine.PlayUntil),
+                                         engine.CardDesign,
+                                         engine.DealSize,
+                                         engine.SlowDeal ? 1 : 0,
+                                         engine.SortByPoints ? 1 : 0,
+                                         engine.ProgressiveTwos ? 1 : 0};
+    std::string line;
+    for (const int value : settings)
+        line += std::to_string(value) + ",";
+    // Cleaning again here keeps the file readable whatever path a name took into the engine.
+    for (int seat = 1; seat <= 5; ++seat)
+        line += CleanSeatName(engine.PlayerNames[seat]) + ",";
+    return line;
+}
+
+void ParseConfigLine(Engine& engine, const std::string& line) {
+    if (line.size() < 3)
+        return;
+    if (line[0] == ';' || line[1] == ';' || line[2] == ';')
+        return;
+    for (int position = 1; position <= 13; position += 2) {
+        const int digit = DigitAt(line, position);
+        if (digit >= 0)
+            ApplySettingDigit(engine, position, digit);
+    }
+    if (line.size() >= kNamesStart)
+        ParseNames(engine, line);
+}
+
+void SaveConfig(const Engine& engine) {
+    auto file = OutFile::Create(kConfigFile);
+    if (!file)
+        return;
+    file->Write(BuildConfigLine(engine));
+    file->Flush();
+    file->Close();
+}
+
+bool LoadConfig(Engine& engine) {
+    auto file = InFile::Open(kConfigFile);
+    if (!file)
+        return false;
+    std::string line;
+    while (file->ReadLine(line))
+        ParseConfigLine(engine, line);
+    file->Close();
+    return true;
+}
