@@ -1,0 +1,207 @@
+// The human's presses: a card or a chain headed by jacks from the hand, a draw or a pass at
+// the stock. A press the rules do not allow is ignored without a word.
+#include "table/flow/turn_flow.h"
+
+namespace {
+
+constexpr int kHandLimit = 19;
+constexpr int kSlotCount = 19; // the hand has pictures for slots 1..19 only
+constexpr int kRestingTop = 496;
+constexpr int kRaisedTop = 480;
+
+} // namespace
+
+void TurnFlow::HandSlotMouseDown(int slot, MouseButton button) {
+    RunHandler([this, slot, button] {
+        if (!E.InputEnabled || E.GameOver || E.CurrentPlayer != 1)
+            return;
+        // Between rounds the hand is empty and no press may reach the rules.
+        if (!E.RoundActive || slot < 1 || slot > kSlotCount)
+            return;
+        const int card = E.Hands[1].slot[slot];
+        if (button == MouseButton::Left) {
+            const auto [played, chainPlayed] = PlayJackChain(card);
+            if (!chainPlayed && !E.IsLegalPlay(played, 0, true))
+                return;
+            CommitHumanPlay(played, slot, chainPlayed);
+        } else if (button == MouseButton::Right) {
+            ToggleCardSelection(slot, card);
+        }
+    });
+}
+
+void TurnFlow::ToggleCardSelection(int slot, int card) {
+    if (E.SelectedSlots[slot] == 0)
+        SelectCard(slot, card);
+    else
+        DeselectCard(slot, card);
+}
+
+// A chain is a run of jacks ended by any card: the first must be playable on the discard
+// pile, every further one on the jack before it, nine cards at most.
+void TurnFlow::SelectCard(int slot, int card) {
+    const JackChainSlot place = E.FindJackChainSlot(card);
+    if (place.position > 0)
+        return;
+    const int i = place.firstFree;
+    if (i == 1) {
+        if (!E.IsLegalPlay(card, 0, true))
+            return;
+    } else if (i > 1) {
+        const int previous = E.JackChain[i - 1];
+        if (!Engine::IsJack(previous) || !E.IsLegalPlay(card, previous, false))
+            return;
+    } else {
+        return;
+    }
+    E.JackChain[i] = card;
+    E.JackChain[i + 10] = slot;
+    E.JackChain[0] = i;
+    RaiseSlot(slot);
+}
+
+// The card and every card chained after it leave the chain.
+void TurnFlow::DeselectCard(int slot, int card) {
+    SetSlotTop(slot, kRestingTop);
+    const int from = E.FindJackChainSlot(card).position;
+    if (from == 0)
+        return;
+    for (int i = 9; i >= from; --i) {
+        if (E.JackChain[i] == 0)
+            continue;
+        const int chained = E.JackChain[i + 10];
+        E.JackChain[i] = 0;
+        SetSlotTop(chained, kRestingTop);
+        if (chained >= 1 && chained < static_cast<int>(E.SelectedSlots.size()))
+            E.SelectedSlots[chained] = 0;
+        E.JackChain[i + 10] = 0;
+    }
+    int held = 0;
+    for (int i = 1; i <= 9; ++i)
+        held += E.JackChain[i] != 0 ? 1 : 0;
+    E.JackChain[0] = held;
+}
+
+void TurnFlow::RaiseSlot(int slot) {
+    SetSlotTop(slot, kRaisedTop);
+    E.SelectedSlots[slot] = 1;
+}
+
+void TurnFlow::SetSlotTop(int slot, int top) {
+    View.SetSlotTop(slot, top);
+}
+
+// With a chain selected, a left press anywhere plays the whole chain in its order. The
+// cards were judged when they were chosen and the discard top cannot change meanwhile.
+std::pair<int, bool> TurnFlow::PlayJackChain(int card) {
+    if (E.JackChain[0] == 0)
+        return {card, false};
+    int last = 0;
+    for (int i = 1; i <= 9; ++i) {
+        const int chained = E.JackChain[i];
+        if (chained <= 0)
+            continue;
+        PlayHumanCard(chained, E.JackChain[i + 10]);
+        DrawHumanHand(HumanCount(), true);
+        last = chained;
+    }
+    if (last == 0)
+        return {card, false};
+    return {last, true};
+}
+
+void TurnFlow::PlayHumanCard(int card, int slot) {
+    HideSuitMarkers();
+    if (Engine::IsJoker(card))
+        OpenSuitChooser(slot);
+    View.ClearHandSlot(slot);
+    FlyCardToDiscard(card, slot);
+    RemoveFromHumanHand(card);
+    E.LayOnDiscardPile(card);
+    ShowDiscardTop(0, false, false);
+    LogState(" *1");
+    DrawHumanHand(HumanCount(), true);
+}
+
+// The card leaves by its code: after a reorder its slot number may have changed. The gap
+// closes at the next ordered redraw.
+void TurnFlow::RemoveFromHumanHand(int card) {
+    Hand& hand = E.Hands[1];
+    for (int k = 1; k <= kSlotCount; ++k) {
+        if (hand.slot[k] == card) {
+            hand.slot[k] = 0;
+            break;
+        }
+    }
+    int held = 0;
+    for (size_t k = 1; k < hand.slot.size(); ++k)
+        held += hand.slot[k] > 0 ? 1 : 0;
+    hand.count = held;
+}
+
+// The human names the suit before the joker moves; a joker that ends the round needs no suit.
+void TurnFlow::OpenSuitChooser(int slot) {
+    if (RoundWinner() || E.AllHandsFull())
+        return;
+    SetSlotTop(slot, kRaisedTop);
+    View.SetArrowVisible(1, false);
+    View.SetArrowVisible(3, false);
+    const int suit = View.OpenSuitChooser();
+    if (suit >= 0 && suit <= 3)
+        E.ActiveSuit = suit;
+    ShowTurnArrow();
+}
+
+void TurnFlow::CommitHumanPlay(int card, int slot, bool chainPlayed) {
+    if (!chainPlayed)
+        PlayHumanCard(card, slot);
+    LogState(" #2");
+    E.ClearJackChain();
+    ContinueAfterHumanPlay(card);
+    LogState(" #3");
+    if (RoundWinner() || E.AllHandsFull() || E.GameOver)
+        EndRound();
+}
+
+void TurnFlow::Image53MouseDown(MouseButton button) {
+    RunHandler([this, button] {
+        // The stock belongs to the human's turn only; a press that arrives at any other
+        // moment must not draw for a computer seat.
+        if (!E.InputEnabled || E.GameOver || E.RoundOver || !E.RoundActive || E.CurrentPlayer != 1)
+            return;
+        if (HumanCount() >= kHandLimit || !HumanCanDraw())
+            HumanPasses();
+        else if (button == MouseButton::Left)
+            HumanDraws();
+    });
+}
+
+// Nothing is left to draw when the stock is empty and the discard pile holds only its top
+// card; the human then passes as at a full hand, or the round could never go on.
+bool TurnFlow::HumanCanDraw() const {
+    return E.StockCardsLeft() > 0 || E.DiscardTop > 1;
+}
+
+void TurnFlow::HumanPasses() {
+    LogState(" #4");
+    ShowPassesBanner();
+    DrawHumanHand(HumanCount(), true);
+    E.AdvanceTurn();
+    E.ClearSelectedSlots();
+    E.ClearJackChain();
+    LogState(" #5");
+    ShowTurnArrow();
+    RunComputerTurns(true);
+    ShowTurnArrow();
+    if (RoundWinner() || E.AllHandsFull() || E.GameOver)
+        EndRound();
+}
+
+// Drawing never ends the human's turn; the new card shows at the end of the hand until the
+// next ordered redraw.
+void TurnFlow::HumanDraws() {
+    ShowDrawsBanner(1, false);
+    DrawAndNotice();
+    DrawHumanHand(HumanCount(), false);
+    LogState(" #6");
+}
