@@ -43,6 +43,11 @@ bool IsRefusedCharacter(unsigned char c) {
     return c < 0x20 || c == 0x7F || kSeparators.find(static_cast<char>(c)) != std::string::npos;
 }
 
+// A name the check would let through unchanged; anything else never reaches a file name.
+bool IsAcceptedName(const std::string& name) {
+    return !name.empty() && SaveNameFromText(name) == name;
+}
+
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -115,7 +120,7 @@ void BuildSaveRecord(Engine& engine) {
 }
 
 bool SaveGame(Engine& engine) {
-    if (SaveNameFromText(engine.SaveName) != engine.SaveName)
+    if (!IsAcceptedName(engine.SaveName))
         return false;
     BuildSaveRecord(engine);
     // The high-score file once shared this folder under that name.
@@ -152,7 +157,7 @@ bool IsValidSaveRecord(const SaveBytes& record) {
 }
 
 bool ReadSaveFile(Engine& engine, const std::string& name, const std::string& ext) {
-    if (SaveNameFromText(name) != name)
+    if (!IsAcceptedName(name))
         return false;
     const auto record = ReadLastRecord(SaveFolderFileName(name, ext), kSavedGameSize);
     if (!record || record->empty())

@@ -1,0 +1,193 @@
+#include "storage/config.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "storage/storage_error.h"
+#include "temp_folder.h"
+
+namespace {
+
+Engine DefaultEngine() {
+    Engine engine;
+    engine.SetDefaultNames();
+    engine.DealSize = 6;
+    return engine;
+}
+
+} // namespace
+
+TEST(ConfigLine, DefaultSettingsGiveTheDocumentedLine) {
+    const Engine engine = DefaultEngine();
+    EXPECT_EQ(BuildConfigLine(engine), "5,3,2,6,0,0,0,You,Raduz,Vur,Dad,Dezev,");
+}
+
+TEST(ConfigLine, FlagsAndSettingsLandAtTheirFixedPositions) {
+    Engine engine = DefaultEngine();
+    engine.PlayerCount = 3;
+    engine.PlayUntil = 100;
+    engine.CardDesign = 4;
+    engine.DealSize = 7;
+    engine.SlowDeal = true;
+    engine.SortByPoints = true;
+    engine.ProgressiveTwos = true;
+    EXPECT_EQ(BuildConfigLine(engine).substr(0, 14), "3,1,4,7,1,1,1,");
+}
+
+TEST(ConfigLine, EveryTargetComesBackAsChosen) {
+    const std::vector<std::pair<int, char>> targets = {{100, '1'}, {200, '2'}, {250, '6'},
+                                                       {300, '3'}, {350, '4'}, {400, '5'}};
+    for (const auto& [target, code] : targets) {
+        Engine engine = DefaultEngine();
+        engine.PlayUntil = target;
+        const std::string line = BuildConfigLine(engine);
+        EXPECT_EQ(line[2], code) << target;
+        Engine reader = DefaultEngine();
+        reader.PlayUntil = 0;
+        ParseConfigLine(reader, line);
+        EXPECT_EQ(reader.PlayUntil, target);
+    }
+    // Files written before 250 had a code still read the old way.
+    Engine reader = DefaultEngine();
+    ParseConfigLine(reader, "5,9,2,6,0,0,0,");
+    EXPECT_EQ(reader.PlayUntil, 350);
+    ParseConfigLine(reader, "5,0,2,6,0,0,0,");
+    EXPECT_EQ(reader.PlayUntil, 350);
+}
+
+TEST(ConfigLine, DigitMappings) {
+    Engine engine = DefaultEngine();
+    ParseConfigLine(engine, "7,1,9,3,0,2,1,");
+    EXPECT_EQ(engine.PlayerCount, 4); // anything but 3 and 5
+    EXPECT_EQ(engine.PlayUntil, 100);
+    EXPECT_EQ(engine.CardDesign, 9); // taken as it is
+    EXPECT_EQ(engine.DealSize, 3);
+    EXPECT_FALSE(engine.SlowDeal);     // 0: quick deal on
+    EXPECT_FALSE(engine.SortByPoints); // only the digit 1 means on
+    EXPECT_TRUE(engine.ProgressiveTwos);
+
+    ParseConfigLine(engine, "3,5,1,4,1,1,0,");
+    EXPECT_EQ(engine.PlayerCount, 3);
+    EXPECT_EQ(engine.PlayUntil, 400);
+    EXPECT_TRUE(engine.SlowDeal);
+    EXPECT_TRUE(engine.SortByPoints);
+    EXPECT_FALSE(engine.ProgressiveTwos);
+}
+
+TEST(ConfigLine, CommentShortAndPartialLines) {
+    Engine engine = DefaultEngine();
+    const Engine before = engine;
+    for (const char* line : {";5,1,1,4,1,1,1,", "5;1,1,4,1,1,1,", "5,;,1,4,1,1,1,", "3", "3,"}) {
+        ParseConfigLine(engine, line);
+        EXPECT_EQ(BuildConfigLine(engine), BuildConfigLine(before)) << line;
+    }
+    // A line that stops early sets what it holds and leaves the rest.
+    ParseConfigLine(engine, "3,1,4");
+    EXPECT_EQ(engine.PlayerCount, 3);
+    EXPECT_EQ(engine.PlayUntil, 100);
+    EXPECT_EQ(engine.CardDesign, 4);
+    EXPECT_EQ(engine.DealSize, 6);
+    // Non-digits leave their settings alone.
+    ParseConfigLine(engine, "x,x,x,x,x,x,x,");
+    EXPECT_EQ(engine.PlayerCount, 3);
+    EXPECT_EQ(engine.DealSize, 6);
+}
+
+TEST(ConfigLine, NamesWalk) {
+    Engine engine = DefaultEngine();
+    ParseConfigLine(engine, "5,3,2,6,0,0,0,"); // 14 characters: no names part
+    EXPECT_EQ(engine.PlayerNames[1], "You");
+
+    ParseConfigLine(engine, "5,3,2,6,0,0,0,Ann,Bo,Cy,Di,Ed,Extra,");
+    EXPECT_EQ(engine.PlayerNames[1], "Ann");
+    EXPECT_EQ(engine.PlayerNames[5], "Ed");
+    EXPECT_EQ(engine.PlayerNames[6], "");
+
+    // Without the final comma the last character is lost; seats not named keep their names.
+    ParseConfigLine(engine, "5,3,2,6,0,0,0,Zed,,Quin");
+    EXPECT_EQ(engine.PlayerNames[1], "Zed");
+    EXPECT_EQ(engine.PlayerNames[2], "");
+    EXPECT_EQ(engine.PlayerNames[3], "Qui");
+    EXPECT_EQ(engine.PlayerNames[4], "Di");
+
+    ParseConfigLine(engine, "5,3,2,6,0,0,0,ABCDEFGHIJKLMNOPQRSTUVWXY,");
+    EXPECT_EQ(engine.PlayerNames[1], "ABCDEFGHIJKLMNOPQRST");
+    // 19 ASCII bytes then a two-byte character: the cut drops the whole character.
+    ParseConfigLine(engine, "5,3,2,6,0,0,0,ABCDEFGHIJKLMNOPQRS\xC3\xA9X,");
+    EXPECT_EQ(engine.PlayerNames[1], "ABCDEFGHIJKLMNOPQRS");
+    ParseConfigLine(engine, "5,3,2,6,0,0,0,J\xC3\xB6rg,");
+    EXPECT_EQ(engine.PlayerNames[1], "J\xC3\xB6rg");
+}
+
+TEST(ConfigLine, SeparatorsInNamesCannotShiftLaterNames) {
+    Engine engine = DefaultEngine();
+    engine.PlayerNames[2] = "Ra,duz";
+    engine.PlayerNames[3] = "V\tur\r";
+    const std::string line = BuildConfigLine(engine);
+    EXPECT_EQ(line, "5,3,2,6,0,0,0,You,Ra duz,V ur ,Dad,Dezev,");
+    Engine reader = DefaultEngine();
+    ParseConfigLine(reader, line);
+    EXPECT_EQ(reader.PlayerNames[4], "Dad");
+    ParseConfigLine(reader, "5,3,2,6,0,0,0,A\x01"
+                            "b,");
+    EXPECT_EQ(reader.PlayerNames[1], "A b");
+    EXPECT_EQ(CleanSeatName("x,y"), "x y");
+}
+
+TEST(ConfigFile, WritesOneLineWithoutTerminatorAndReadsItBack) {
+    TempFolder folder;
+    Engine engine = DefaultEngine();
+    engine.PlayUntil = 250;
+    engine.PlayerNames[1] = "Mia";
+    SaveConfig(engine);
+    EXPECT_EQ(ReadBytes("Config.cfg"), "5,6,2,6,0,0,0,Mia,Raduz,Vur,Dad,Dezev,");
+
+    Engine reader;
+    ASSERT_TRUE(LoadConfig(reader));
+    EXPECT_EQ(reader.PlayUntil, 250);
+    EXPECT_EQ(reader.DealSize, 6);
+    EXPECT_EQ(reader.PlayerNames[1], "Mia");
+    EXPECT_EQ(reader.PlayerNames[5], "Dezev");
+}
+
+TEST(ConfigFile, LaterLinesOverrideFieldByField) {
+    TempFolder folder;
+    WriteBytes("Config.cfg", "3,1,4,7,1,1,1,A,B,C,D,E,\r\n; a comment\r\n5,x,3,x,0,x,x,F,\r\n");
+    Engine engine = DefaultEngine();
+    ASSERT_TRUE(LoadConfig(engine));
+    EXPECT_EQ(engine.PlayerCount, 5);
+    EXPECT_EQ(engine.PlayUntil, 100);
+    EXPECT_EQ(engine.CardDesign, 3);
+    EXPECT_EQ(engine.DealSize, 7);
+    EXPECT_FALSE(engine.SlowDeal);
+    EXPECT_TRUE(engine.SortByPoints);
+    EXPECT_TRUE(engine.ProgressiveTwos);
+    EXPECT_EQ(engine.PlayerNames[1], "F");
+    EXPECT_EQ(engine.PlayerNames[2], "B");
+}
+
+TEST(ConfigFile, MissingOrUnwritableFilesAreSilent) {
+    TempFolder folder;
+    Engine engine = DefaultEngine();
+    EXPECT_FALSE(LoadConfig(engine));
+    EXPECT_EQ(engine.PlayerCount, 5);
+
+    // A folder in the file's place can be neither read nor written; nothing is reported.
+    std::filesystem::create_directory("Config.cfg");
+    EXPECT_FALSE(LoadConfig(engine));
+    EXPECT_NO_THROW(SaveConfig(engine));
+}
+
+TEST(ConfigFile, WriteFailureAfterOpenThrowsDiskFull) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    TempFolder folder;
+    std::filesystem::create_symlink("/dev/full", "Config.cfg");
+    try {
+        SaveConfig(DefaultEngine());
+        FAIL() << "no error raised";
+    } catch (const StorageError& error) {
+        EXPECT_STREQ(error.what(), "Disk full");
+    }
+}
