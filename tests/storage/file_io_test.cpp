@@ -4,6 +4,12 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+
+#include "storage/config.h"
+#include "storage/rules_text.h"
+#include "storage/saved_games.h"
+#include "storage/storage.h"
 
 #include "storage/storage_error.h"
 #include "temp_folder.h"
@@ -44,4 +50,41 @@ TEST(FileIo, ReplaceLeavesNoTemporaryFile) {
     EXPECT_THROW(ReplaceFile("d", bytes), StorageError);
     EXPECT_TRUE(fs::is_directory("d"));
     EXPECT_FALSE(fs::exists("d.tmp"));
+}
+
+// Reading this file opens fine and then fails with an I/O error at the first byte, which is
+// what a failing disk looks like to the game.
+constexpr const char* kUnreadable = "/proc/self/mem";
+
+TEST(ReadFailures, ThrowAfterOpenInHandlersAndStaySilentAtStartUp) {
+    if (!fs::exists(kUnreadable))
+        GTEST_SKIP() << "no " << kUnreadable;
+    TempFolder folder;
+    const std::string ioError = "I/O error " + std::to_string(EIO);
+    fs::create_symlink(kUnreadable, "Config.cfg");
+    fs::create_symlink(kUnreadable, "rules.txt");
+    fs::create_directory("Save");
+    fs::create_symlink(kUnreadable, "Save/bad.sav");
+    fs::create_symlink(kUnreadable, "Save/highscores1.scx");
+
+    Engine engine;
+    auto expectIoError = [&](const std::function<void()>& action) {
+        try {
+            action();
+            ADD_FAILURE() << "no error raised";
+        } catch (const StorageError& error) {
+            EXPECT_EQ(error.what(), ioError);
+        }
+    };
+    expectIoError([&] { LoadConfig(engine); });
+    expectIoError([&] { LoadRules(engine); });
+    expectIoError([&] { ReadSaveFile(engine, "bad", ".sav"); });
+
+    // At start-up there is no window: the table starts fresh in memory and the unreadable
+    // file is not overwritten.
+    Engine started;
+    EXPECT_NO_THROW(started.EngineStartUp(StorageStartUpFiles()));
+    EXPECT_EQ(started.HighScoreNames[0], "-");
+    EXPECT_EQ(started.RulesLineCount, 0);
+    EXPECT_TRUE(fs::is_symlink("Save/highscores1.scx"));
 }
