@@ -1,0 +1,6 @@
+#pragma once
+// Small PNG pictures of our art, laid on the table cloth, for the README.
+
+#include <QString>
+
+bool WriteArtPreviews(const QString& folder);

@@ -1,0 +1,153 @@
+#include "art/art_colours.h"
+#include "art/art_painting.h"
+#include "art/window_art.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace {
+
+QImage TransparentCanvas(int width, int height) {
+    QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    return canvas;
+}
+
+QImage WhitePicture(int width, int height) {
+    QImage picture(width, height, QImage::Format_RGB888);
+    picture.fill(PaperWhite);
+    return picture;
+}
+
+QPen Ink(double width) {
+    return QPen(QColor(InkOutline), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// A cartoon hand pointing to the right, its red cuff on the left, in a 55 x 55 square.
+void PaintHandPointingRight(QPainter& painter) {
+    const QColor skin(Skin);
+    // Cuff with two gold buttons.
+    painter.setPen(Ink(1.4));
+    painter.setBrush(QColor(SuitRed));
+    painter.drawRoundedRect(QRectF(2, 12.5, 12.5, 31), 3, 3);
+    painter.setPen(QPen(QColor(150, 8, 20), 1.4));
+    painter.drawLine(QPointF(6.5, 15), QPointF(6.5, 41));
+    painter.setPen(Ink(0.6));
+    painter.setBrush(QColor(CourtGold));
+    painter.drawEllipse(QPointF(10.5, 20), 1.6, 1.6);
+    painter.drawEllipse(QPointF(10.5, 36), 1.6, 1.6);
+    // Back of the hand.
+    painter.setPen(Ink(1.4));
+    painter.setBrush(skin);
+    painter.drawRoundedRect(QRectF(13.5, 14.5, 23, 29), 9, 9);
+    // Three curled fingers under the pointing one.
+    for (int i = 0; i < 3; ++i) {
+        painter.drawRoundedRect(QRectF(28, 24.5 + 6.4 * i, 12.5, 7.2), 3.6, 3.6);
+    }
+    // Pointing finger with its nail and a crease.
+    painter.drawRoundedRect(QRectF(25, 14.5, 28, 10.5), 5.2, 5.2);
+    painter.setPen(Ink(0.8));
+    painter.setBrush(QColor(252, 230, 212));
+    painter.drawRoundedRect(QRectF(44.5, 16, 6, 4.6), 2, 2);
+    painter.drawLine(QPointF(37.5, 17.5), QPointF(37.5, 22));
+    // Thumb lying across the curled fingers.
+    painter.setPen(Ink(1.4));
+    painter.setBrush(skin);
+    QPainterPath thumb;
+    thumb.moveTo(17, 27.5);
+    thumb.cubicTo(23, 26, 30, 26.5, 33.5, 29.5);
+    thumb.cubicTo(35.5, 31.5, 34.5, 35.5, 31.5, 35);
+    thumb.cubicTo(27, 34.5, 21, 34.5, 17, 34.5);
+    painter.drawPath(thumb);
+}
+
+} // namespace
+
+QImage ButtonPicture(const QString& caption, int width, int height) {
+    if (width <= 0 || height <= 0) {
+        return QImage();
+    }
+    QImage button(width, height, QImage::Format_RGB888);
+    QPainter painter(&button);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient fill(0, 0, 0, height);
+    fill.setColorAt(0, QColor(14, 132, 44));
+    fill.setColorAt(1, QColor(4, 92, 28));
+    painter.fillRect(button.rect(), fill);
+    painter.setPen(QPen(QColor(112, 212, 112), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(1, 1, width - 2, height - 2));
+    painter.setPen(QPen(QColor(60, 160, 70), 1));
+    painter.drawRect(QRectF(3.5, 3.5, width - 7, height - 7));
+
+    QFont font("Liberation Sans");
+    font.setBold(true);
+    font.setPixelSize(std::max(6, height * 9 / 20));
+    const QString text = caption.toUpper();
+    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width - 12) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    painter.setFont(font);
+    painter.setPen(QColor(0, 40, 10));
+    painter.drawText(QRectF(1, 1, width, height), Qt::AlignCenter, text);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text);
+    return button;
+}
+
+QImage TurnArrowPicture(int picture) {
+    if (picture < 1 || picture > 4) {
+        return WhitePicture(55, 55);
+    }
+    QImage hand = TransparentCanvas(55, 55);
+    {
+        QPainter painter(&hand);
+        painter.setRenderHint(QPainter::Antialiasing);
+        // 1 left, 2 up, 3 right, 4 down: quarter turns from the right-pointing hand.
+        const int turn[5] = {0, 180, 270, 0, 90};
+        painter.translate(27.5, 27.5);
+        painter.rotate(turn[picture]);
+        if (picture == 1) {
+            painter.scale(1, -1); // keep the thumb on top when pointing left
+        }
+        painter.translate(-27.5, -27.5);
+        PaintHandPointingRight(painter);
+    }
+    return FlattenForTransparentShowing(hand);
+}
+
+QImage SuitMarkerPicture(int suit) {
+    if (suit < 0 || suit > 3) {
+        return WhitePicture(55, 55);
+    }
+    const bool heart = suit == 2;
+    QImage marker = TransparentCanvas(heart ? 60 : 55, heart ? 57 : 55);
+    {
+        QPainter painter(&marker);
+        painter.setRenderHint(QPainter::Antialiasing);
+        // The heart's picture is larger but only its top-left 55 x 55 is shown.
+        PaintPip(painter, suit, heart ? QRectF(5.5, 6.5, 44, 42) : QRectF(6.5, 5.5, 42, 44));
+    }
+    return FlattenForTransparentShowing(marker);
+}
+
+QImage WindowIconPicture() {
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const auto paintCard = [&painter](double angle, const QPointF& at, int suit) {
+        painter.save();
+        painter.translate(at);
+        painter.rotate(angle);
+        painter.setPen(QPen(QColor(CardEdge), 1));
+        painter.setBrush(QColor(CardWhite));
+        painter.drawRoundedRect(QRectF(-8.5, -12, 17, 24), 2.5, 2.5);
+        PaintPip(painter, suit, QRectF(-5.5, -6.5, 11, 13));
+        painter.restore();
+    };
+    paintCard(-16, QPointF(12, 16.5), 2);
+    paintCard(14, QPointF(20, 15.5), 3);
+    return icon;
+}

@@ -1,0 +1,266 @@
+#include "art/window_art.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr int W = 73;
+constexpr int H = 98;
+
+struct BitmapHeader {
+    bool isBitmap = false;
+    int32_t width = 0;
+    int32_t height = 0;
+    int bitCount = 0;
+    int compression = -1;
+};
+
+int32_t LittleEndian32(const QByteArray& bytes, int at) {
+    return int32_t(uint8_t(bytes[at])) | int32_t(uint8_t(bytes[at + 1])) << 8 |
+           int32_t(uint8_t(bytes[at + 2])) << 16 | int32_t(uint8_t(bytes[at + 3])) << 24;
+}
+
+BitmapHeader ReadHeader(const QString& path) {
+    QFile file(path);
+    BitmapHeader header;
+    if (!file.open(QIODevice::ReadOnly)) {
+        return header;
+    }
+    const QByteArray bytes = file.read(54);
+    if (bytes.size() < 54) {
+        return header;
+    }
+    header.isBitmap = bytes.startsWith("BM");
+    header.width = LittleEndian32(bytes, 18);
+    header.height = LittleEndian32(bytes, 22);
+    header.bitCount = uint8_t(bytes[28]) | uint8_t(bytes[29]) << 8;
+    header.compression = LittleEndian32(bytes, 30);
+    return header;
+}
+
+QImage Cell(const QImage& sheet, int column, int row) {
+    return sheet.copy(column * W, row * H, W, H);
+}
+
+double Luminance(QRgb c) {
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+// Every key-coloured pixel of a cell must be reachable from a corner through key pixels and
+// lie in a corner's rounding; anything else is key colour on the card itself.
+::testing::AssertionResult KeyOnlyInCorners(const QImage& cell, QRgb key, const char* what) {
+    std::vector<char> reached(W * H, 0);
+    std::vector<QPoint> todo = {{0, 0}, {W - 1, 0}, {0, H - 1}, {W - 1, H - 1}};
+    for (const QPoint& corner : todo) {
+        if (cell.pixel(corner) != key) {
+            return ::testing::AssertionFailure() << what << ": corner " << corner.x() << ","
+                                                 << corner.y() << " is not the key colour";
+        }
+    }
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        if (p.x() < 0 || p.y() < 0 || p.x() >= W || p.y() >= H || reached[p.y() * W + p.x()] ||
+            cell.pixel(p) != key) {
+            continue;
+        }
+        reached[p.y() * W + p.x()] = 1;
+        todo.insert(todo.end(), {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1},
+                                 {p.x(), p.y() - 1}});
+    }
+    for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
+            if (cell.pixel(x, y) != key) {
+                continue;
+            }
+            const bool inCorner = (x < 8 || x >= W - 8) && (y < 8 || y >= H - 8);
+            if (!reached[y * W + x] || !inCorner) {
+                return ::testing::AssertionFailure()
+                       << what << ": key colour on the card at " << x << "," << y;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Pips are separate blobs of ink in the middle of a number card; count them.
+int CountPips(const QImage& card) {
+    const QRect middle(15, 3, 43, 92);
+    const auto ink = [&card](int x, int y) {
+        const QRgb c = card.pixel(x, y);
+        return std::min({qRed(c), qGreen(c), qBlue(c)}) < 150;
+    };
+    std::vector<char> seen(W * H, 0);
+    int blobs = 0;
+    for (int y = middle.top(); y <= middle.bottom(); ++y) {
+        for (int x = middle.left(); x <= middle.right(); ++x) {
+            if (seen[y * W + x] || !ink(x, y)) {
+                continue;
+            }
+            int size = 0;
+            std::vector<QPoint> todo = {{x, y}};
+            while (!todo.empty()) {
+                const QPoint p = todo.back();
+                todo.pop_back();
+                if (!middle.contains(p) || seen[p.y() * W + p.x()] || !ink(p.x(), p.y())) {
+                    continue;
+                }
+                seen[p.y() * W + p.x()] = 1;
+                ++size;
+                todo.insert(todo.end(), {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
+                                         {p.x(), p.y() + 1}, {p.x(), p.y() - 1}});
+            }
+            blobs += size >= 12 ? 1 : 0;
+        }
+    }
+    return blobs;
+}
+
+} // namespace
+
+TEST(CardSheets, FilesAreTwentyFourBitBitmapsOfTheGameGeometry) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(WriteGameArt(folder.path()));
+
+    const BitmapHeader deck = ReadHeader(folder.filePath("deck.bmp"));
+    const BitmapHeader backs = ReadHeader(folder.filePath("cardpatterns.bmp"));
+    const BitmapHeader cloth = ReadHeader(folder.filePath("background.bmp"));
+    for (const BitmapHeader& h : {deck, backs, cloth}) {
+        EXPECT_TRUE(h.isBitmap);
+        EXPECT_EQ(h.bitCount, 24);
+        EXPECT_EQ(h.compression, 0);
+    }
+    EXPECT_EQ(deck.width, 1022);
+    EXPECT_EQ(std::abs(deck.height), 392);
+    EXPECT_EQ(backs.width, 146);
+    EXPECT_EQ(std::abs(backs.height), 196);
+    EXPECT_GE(cloth.width, 512);
+    EXPECT_GE(std::abs(cloth.height), 384);
+
+    // What the game loads is exactly what was painted.
+    EXPECT_EQ(QImage(folder.filePath("deck.bmp")).convertToFormat(QImage::Format_RGB888),
+              DeckSheet());
+    EXPECT_EQ(QImage(folder.filePath("cardpatterns.bmp")).convertToFormat(QImage::Format_RGB888),
+              PatternsSheet());
+}
+
+TEST(CardSheets, WritingIntoAMissingFolderFails) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    EXPECT_FALSE(WriteGameArt(folder.filePath("no/such/folder")));
+}
+
+TEST(CardSheets, PaintingIsTheSameEveryTime) {
+    EXPECT_EQ(DeckSheet(), DeckSheet());
+    EXPECT_EQ(PatternsSheet(), PatternsSheet());
+    EXPECT_EQ(BackgroundSheet(), BackgroundSheet());
+}
+
+TEST(CardSheets, KeyColourSurroundsEveryCardAndNeverTouchesOne) {
+    const QRgb key = ArtKeyColour();
+    const QImage deck = DeckSheet();
+    const QImage backs = PatternsSheet();
+    EXPECT_EQ(deck.pixel(1, 1), key);
+    EXPECT_EQ(backs.pixel(1, 1), key);
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 14; ++column) {
+            const std::string what = "face " + std::to_string(column) + "," + std::to_string(row);
+            EXPECT_TRUE(KeyOnlyInCorners(Cell(deck, column, row), key, what.c_str()));
+        }
+    }
+    for (int cell = 0; cell < 4; ++cell) {
+        const std::string what = "back " + std::to_string(cell);
+        EXPECT_TRUE(KeyOnlyInCorners(Cell(backs, cell / 2, cell % 2), key, what.c_str()));
+    }
+}
+
+TEST(CardSheets, EveryFaceEveryBackAndEveryThumbnailIsDistinct) {
+    const QImage deck = DeckSheet();
+    std::vector<QImage> faces;
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 14; ++column) {
+            faces.push_back(Cell(deck, column, row));
+        }
+    }
+    for (size_t a = 0; a < faces.size(); ++a) {
+        for (size_t b = a + 1; b < faces.size(); ++b) {
+            EXPECT_NE(faces[a], faces[b]) << "faces " << a << " and " << b;
+        }
+    }
+    // The options panel shows the top-left quarter of each back as its thumbnail.
+    const QImage backs = PatternsSheet();
+    for (int a = 0; a < 4; ++a) {
+        for (int b = a + 1; b < 4; ++b) {
+            EXPECT_NE(Cell(backs, a / 2, a % 2), Cell(backs, b / 2, b % 2));
+            EXPECT_NE(backs.copy(1 + 73 * (a / 2), 1 + 98 * (a % 2), 36, 49),
+                      backs.copy(1 + 73 * (b / 2), 1 + 98 * (b % 2), 36, 49));
+        }
+    }
+}
+
+TEST(CardSheets, SuitsSitInTheirRowsInTheirColours) {
+    const QImage deck = DeckSheet();
+    for (int row = 0; row < 4; ++row) {
+        // The middle of every ace is its pip.
+        const QRgb pip = deck.pixel(36, row * H + 49);
+        const bool red = row == 0 || row == 2;
+        if (red) {
+            EXPECT_GT(qRed(pip), 150) << "row " << row;
+            EXPECT_LT(qGreen(pip), 80) << "row " << row;
+        } else {
+            EXPECT_LT(qRed(pip) + qGreen(pip) + qBlue(pip), 150) << "row " << row;
+        }
+    }
+}
+
+TEST(CardSheets, NumberCardsShowAsManyPipsAsTheirRank) {
+    const QImage deck = DeckSheet();
+    for (int row = 0; row < 4; ++row) {
+        for (int rank = 1; rank <= 9; ++rank) {
+            EXPECT_EQ(CountPips(Cell(deck, rank, row)), rank + 1)
+                << "rank " << rank + 1 << " in row " << row;
+        }
+    }
+}
+
+TEST(CardSheets, NoticeColourStandsOutOnTheCloth) {
+    const QRgb notice = DeckSheet().pixel(757, 57);
+    EXPECT_NE(notice, ArtKeyColour());
+    const QImage cloth = BackgroundSheet();
+    double sum = 0;
+    for (int y = 0; y < cloth.height(); y += 7) {
+        for (int x = 0; x < cloth.width(); x += 7) {
+            sum += Luminance(cloth.pixel(x, y));
+        }
+    }
+    const double clothLuminance = sum / (((cloth.height() + 6) / 7) * ((cloth.width() + 6) / 7));
+    const double contrast = (Luminance(notice) + 0.05) / (clothLuminance + 0.05);
+    EXPECT_GE(contrast, 4.5);
+}
+
+TEST(CardSheets, ClothIsATexturedGreen) {
+    const QImage cloth = BackgroundSheet();
+    QRgb first = cloth.pixel(0, 0);
+    bool textured = false;
+    for (int y = 0; y < cloth.height(); ++y) {
+        for (int x = 0; x < cloth.width(); ++x) {
+            const QRgb c = cloth.pixel(x, y);
+            ASSERT_GT(qGreen(c), qRed(c) + 40) << x << "," << y;
+            ASSERT_GT(qGreen(c), qBlue(c) + 20) << x << "," << y;
+            textured = textured || c != first;
+        }
+    }
+    EXPECT_TRUE(textured);
+}
