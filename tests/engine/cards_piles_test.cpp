@@ -393,3 +393,11 @@ TEST(EngineStartUp, SmallResets) {
     EXPECT_EQ(e.SelectedSlots[52], 0);
     EXPECT_EQ(e.Hands[5].slot[52], 0);
 }
+
+TEST(CutName, KeepsTwentyBytesWithoutSplittingACharacter) {
+    EXPECT_EQ(CutName("Raduz"), "Raduz");
+    EXPECT_EQ(CutName("abcdefghijklmnopqrstuvwxyz"), "abcdefghijklmnopqrst");
+    // 19 letters and a two-byte letter: the letter would straddle the limit and is left out.
+    EXPECT_EQ(CutName(std::string(19, 'a') + "\xC3\xA9" + "b"), std::string(19, 'a'));
+    EXPECT_EQ(CutName(std::string(18, 'a') + "\xC3\xA9" + "b"), std::string(18, 'a') + "\xC3\xA9");
+}
