@@ -33,10 +33,13 @@ void LayTransparent(QImage& table, const QImage& picture, int left, int top, QRg
     }
 }
 
-QImage SheetOnCloth(const QImage& sheet, int margin) {
-    QImage table = ClothOfSize(sheet.width() + 2 * margin, sheet.height() + 2 * margin);
-    LayTransparent(table, sheet, margin, margin, ArtKeyColour());
-    return table;
+// A sheet on plain cloth green, which keeps the picture small.
+QImage SheetWithMargin(const QImage& sheet, int margin) {
+    QImage framed(sheet.width() + 2 * margin, sheet.height() + 2 * margin, QImage::Format_RGB888);
+    framed.fill(ArtKeyColour());
+    QPainter painter(&framed);
+    painter.drawImage(margin, margin, sheet);
+    return framed;
 }
 
 QImage Cell(const QImage& sheet, int column, int row) {
@@ -68,7 +71,7 @@ QImage TableScene() {
 }
 
 QImage WindowPictures() {
-    QImage table = ClothOfSize(480, 140);
+    QImage table = ClothOfSize(560, 142);
     const QRgb white = qRgb(255, 255, 255);
     QPainter painter(&table);
     painter.drawImage(8, 8, ButtonPicture("Deal", 101, 49));
@@ -78,13 +81,13 @@ QImage WindowPictures() {
     painter.drawImage(222, 44, ButtonPicture("Exit", 90, 30));
     painter.drawImage(318, 44, ButtonPicture("Page Down", 90, 30));
     painter.drawImage(222, 80, ButtonPicture("Page Up", 90, 30));
-    painter.drawImage(440, 8, WindowIconPicture());
+    painter.drawImage(460, 12, WindowIconPicture());
     painter.end();
     for (int i = 0; i < 4; ++i) {
         LayTransparent(table, TurnArrowPicture(i + 1), 4 + 54 * i, 70, white);
     }
     for (int suit = 0; suit < 4; ++suit) {
-        LayTransparent(table, SuitMarkerPicture(suit).copy(0, 0, 55, 55), 318 + 40 * suit, 80,
+        LayTransparent(table, SuitMarkerPicture(suit).copy(0, 0, 55, 55), 322 + 58 * suit, 82,
                        white);
     }
     return table;
@@ -97,8 +100,8 @@ bool WriteArtPreviews(const QString& folder) {
     if (!dir.exists() && !QDir().mkpath(folder)) {
         return false;
     }
-    return SheetOnCloth(DeckSheet(), 6).save(dir.filePath("art_deck.png"), "PNG") &&
-           SheetOnCloth(PatternsSheet(), 6).save(dir.filePath("art_backs.png"), "PNG") &&
+    return SheetWithMargin(DeckSheet(), 6).save(dir.filePath("art_deck.png"), "PNG") &&
+           SheetWithMargin(PatternsSheet(), 6).save(dir.filePath("art_backs.png"), "PNG") &&
            TableScene().save(dir.filePath("art_table.png"), "PNG") &&
            WindowPictures().save(dir.filePath("art_window.png"), "PNG");
 }

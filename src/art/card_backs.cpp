@@ -12,16 +12,19 @@ const QRectF BackField(3.5, 3.5, CardWidth - 7, CardHeight - 7);
 
 void PaintLattice(QPainter& painter) {
     painter.fillRect(BackField, QColor(26, 58, 146));
-    painter.setPen(QPen(QColor(118, 160, 232), 0.9));
-    for (double d = -CardHeight; d < CardWidth + CardHeight; d += 6) {
+    constexpr double step = 8;
+    painter.setPen(QPen(QColor(132, 172, 238), 1.2));
+    for (double d = -CardHeight; d < CardWidth + CardHeight; d += step) {
         painter.drawLine(QPointF(d, 0), QPointF(d + CardHeight, CardHeight));
         painter.drawLine(QPointF(d, 0), QPointF(d - CardHeight, CardHeight));
     }
+    // A bright dot in the middle of every lozenge of the lattice.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(236, 242, 252));
-    for (double y = 3; y < CardHeight; y += 6) {
-        for (double x = (std::fmod(y, 12.0) < 6 ? 0 : 3); x < CardWidth; x += 6) {
-            painter.drawEllipse(QPointF(x + 0.5, y), 0.8, 0.8);
+    for (double y = step / 2; y < CardHeight; y += step) {
+        const double shift = std::fmod(y, 2 * step) < step ? 0 : step / 2;
+        for (double x = shift; x < CardWidth; x += step) {
+            painter.drawEllipse(QPointF(x, y), 1.1, 1.1);
         }
     }
 }

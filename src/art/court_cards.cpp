@@ -228,18 +228,19 @@ void PaintJackHalf(QPainter& painter, const CourtDress& dress) {
     painter.setBrush(QColor(110, 64, 30));
     painter.drawRoundedRect(QRectF(FigureX - 7, 19, 14, 12), 4.5, 4.5);
     PaintFace(painter);
-    QPainterPath feather;
-    feather.moveTo(FigureX + 3, 16.5);
-    feather.cubicTo(FigureX + 7, 9, FigureX + 13, 9, FigureX + 17, 11);
-    feather.cubicTo(FigureX + 12, 12, FigureX + 8, 14, FigureX + 5, 18.5);
-    feather.closeSubpath();
     painter.setPen(Ink(0.5));
-    painter.setBrush(QColor(236, 236, 228));
-    painter.drawPath(feather);
     painter.setBrush(dress.robe);
     painter.drawChord(QRectF(FigureX - 8, 12.5, 16, 12.5), 0, 180 * 16);
     painter.setBrush(QColor(CourtGold));
     painter.drawRect(QRectF(FigureX - 7.6, 17.5, 15.2, 2));
+    // A plume sweeping up from the cap's brim.
+    QPainterPath feather;
+    feather.moveTo(FigureX + 4, 17);
+    feather.cubicTo(FigureX + 7, 10, FigureX + 13, 8.5, FigureX + 18, 10.5);
+    feather.cubicTo(FigureX + 13, 12, FigureX + 10, 14, FigureX + 7.5, 18);
+    feather.closeSubpath();
+    painter.setBrush(dress.trim);
+    painter.drawPath(feather);
 
     // A halberd held on the left.
     painter.setPen(Ink(0.5));
