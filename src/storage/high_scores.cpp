@@ -1,7 +1,6 @@
 #include "storage/high_scores.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <limits>
 
 #include "storage/file_io.h"
@@ -74,6 +73,7 @@ bool ReadOldHighScoreFile(Engine& engine) {
 }
 
 void WriteHighScoreFile(Engine& engine) {
+    MakeSaveFolder();
     ReplaceFile(HighScoreFileName(), engine.HighScoreRecord);
 }
 
@@ -100,8 +100,7 @@ void ImportOldHighScores(Engine& engine) {
 }
 
 void LoadHighScoreFiles(Engine& engine) {
-    std::error_code ec;
-    std::filesystem::create_directory("Save", ec);
+    MakeSaveFolder();
     // There is no window yet to show a failure, so the table lives in memory if need be.
     bool read = false;
     try {
@@ -167,7 +166,8 @@ int32_t SaturatingIncrement(int32_t counter) {
 }
 
 std::string ShowGamesAndWinsText(int64_t n) {
-    const std::string digits = std::to_string(n < 0 ? -n : n);
+    const uint64_t magnitude = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);
+    const std::string digits = std::to_string(magnitude);
     std::string text;
     for (size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0)

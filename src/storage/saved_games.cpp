@@ -99,6 +99,11 @@ std::string SaveFolderFileName(const std::string& base, const std::string& ext) 
     return "Save/" + CutName(base) + CutName(ext, 4);
 }
 
+void MakeSaveFolder() {
+    std::error_code ec;
+    std::filesystem::create_directory("Save", ec);
+}
+
 void BuildSaveRecord(Engine& engine) {
     SaveBytes& record = engine.SaveRecord;
     record.fill(0);
@@ -126,6 +131,7 @@ bool SaveGame(Engine& engine) {
     // The high-score file once shared this folder under that name.
     if (engine.SaveName == "highscores")
         engine.SaveName = "high1";
+    MakeSaveFolder(); // the folder may have been removed since start-up
     ReplaceFile(SaveFolderFileName(engine.SaveName, ".sav"), engine.SaveRecord);
     return true;
 }

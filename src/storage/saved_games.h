@@ -18,6 +18,9 @@ std::string SaveNameFromText(const std::string& boxText);
 // "Save/" + base cut to 20 bytes + extension cut to 4 bytes.
 std::string SaveFolderFileName(const std::string& base, const std::string& ext);
 
+// Creates the "Save" folder when it is missing; any failure shows up when a file is written.
+void MakeSaveFolder();
+
 // Fills SaveRecord from the engine state, field by field, little-endian.
 void BuildSaveRecord(Engine& engine);
 
