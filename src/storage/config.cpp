@@ -1,6 +1,7 @@
 #include "storage/config.h"
 
 #include <array>
+#include <initializer_list>
 
 #include "storage/file_io.h"
 
@@ -161,4 +162,30 @@ bool LoadConfig(Engine& engine) {
         ParseConfigLine(engine, line);
     file->Close();
     return true;
+}
+
+SettingsView MakeSettingsView(const Engine& engine) {
+    // Index of a value in a list, plus the first control's number; 0 when it is not listed.
+    auto control = [](int value, std::initializer_list<int> values, int firstControl) {
+        int offset = 0;
+        for (const int v : values) {
+            if (v == value)
+                return firstControl + offset;
+            ++offset;
+        }
+        return 0;
+    };
+    SettingsView view;
+    view.dealSizeButton = control(engine.DealSize, {4, 5, 6, 7}, 1);
+    view.targetButton = control(engine.PlayUntil, {100, 200, 250, 300, 350}, 5);
+    view.playerCountButton = control(engine.PlayerCount, {3, 4, 5}, 10);
+    view.quickDeal = !engine.SlowDeal;
+    view.sortByPoints = engine.SortByPoints;
+    view.progressiveTwos = engine.ProgressiveTwos;
+    static constexpr std::array<int, 5> kDesignImages = {0, 24, 26, 25, 27};
+    view.framedDesignImage =
+        engine.CardDesign >= 1 && engine.CardDesign <= 4 ? kDesignImages[engine.CardDesign] : 0;
+    for (int seat = 1; seat <= 5; ++seat)
+        view.names[seat - 1] = engine.PlayerNames[seat];
+    return view;
 }

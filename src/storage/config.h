@@ -2,6 +2,7 @@
 // five seat names from one run to the next. Read at table start-up, rewritten at every deal.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "engine/engine.h"
@@ -32,3 +33,18 @@ void SaveConfig(const Engine& engine);
 // Reads "Config.cfg" line by line, later lines overriding earlier ones. Returns false (and
 // changes nothing) when the file cannot be opened; a read failure afterwards throws StorageError.
 bool LoadConfig(Engine& engine);
+
+// What ShowSettings puts on the option controls, worked out from the engine so the window only
+// copies it. A control number of 0 means "leave those buttons as they are".
+struct SettingsView {
+    int dealSizeButton = 0;           // RadioButton1..4 for 4..7 cards
+    int targetButton = 0;             // RadioButton5..9 for 100, 200, 250, 300, 350 points
+    int playerCountButton = 0;        // RadioButton10..12 for 3..5 players
+    bool quickDeal = true;            // CheckBox1: on when SlowDeal is off
+    bool sortByPoints = false;        // CheckBox2
+    bool progressiveTwos = false;     // CheckBox3
+    int framedDesignImage = 0;        // Image24, Image26, Image25, Image27 for designs 1..4
+    std::array<std::string, 5> names; // the names box, seats 1..5 in order
+};
+
+SettingsView MakeSettingsView(const Engine& engine);

@@ -191,3 +191,30 @@ TEST(ConfigFile, WriteFailureAfterOpenThrowsDiskFull) {
         EXPECT_STREQ(error.what(), "Disk full");
     }
 }
+
+TEST(ConfigView, ControlsShownForTheSettings) {
+    Engine engine = DefaultEngine();
+    engine.PlayerCount = 3;
+    engine.PlayUntil = 250;
+    engine.CardDesign = 3;
+    engine.DealSize = 4;
+    engine.SlowDeal = true;
+    SettingsView view = MakeSettingsView(engine);
+    EXPECT_EQ(view.dealSizeButton, 1);
+    EXPECT_EQ(view.targetButton, 7);
+    EXPECT_EQ(view.playerCountButton, 10);
+    EXPECT_FALSE(view.quickDeal);
+    EXPECT_EQ(view.framedDesignImage, 25);
+    EXPECT_EQ(view.names[4], "Dezev");
+
+    // Values the controls do not offer leave them as they are.
+    engine.PlayUntil = 400;
+    engine.DealSize = 9;
+    engine.CardDesign = 0;
+    view = MakeSettingsView(engine);
+    EXPECT_EQ(view.targetButton, 0);
+    EXPECT_EQ(view.dealSizeButton, 0);
+    EXPECT_EQ(view.framedDesignImage, 0);
+    engine.CardDesign = 2;
+    EXPECT_EQ(MakeSettingsView(engine).framedDesignImage, 26);
+}
