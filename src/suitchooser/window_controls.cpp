@@ -1,0 +1,152 @@
+#include "suitchooser/window_controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+
+void PictureBox::SetTransparent(bool on) {
+    transparent_ = on;
+    dirty_ = true;
+    update();
+}
+
+void PictureBox::SetStretch(bool on) {
+    stretch_ = on;
+    update();
+}
+
+QImage& PictureBox::Canvas() {
+    if (surface_.isNull()) NewSurface(width(), height());
+    dirty_ = true;
+    update();
+    return surface_;
+}
+
+void PictureBox::SetPicture(const QImage& picture) {
+    surface_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+    dirty_ = true;
+    update();
+}
+
+void PictureBox::NewSurface(int width, int height) {
+    surface_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    surface_.fill(freshColour_);
+    dirty_ = true;
+    update();
+}
+
+void PictureBox::ClearPicture() {
+    surface_ = QImage();
+    dirty_ = true;
+    update();
+}
+
+const QImage& PictureBox::Displayed() const {
+    if (!dirty_) return displayed_;
+    dirty_ = false;
+    if (surface_.isNull() || !transparent_) {
+        displayed_ = surface_;
+        return displayed_;
+    }
+    // The bottom-left pixel names the colour that lets the table show through.
+    displayed_ = surface_.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = surface_.pixel(0, surface_.height() - 1) | 0xFF000000u;
+    for (int y = 0; y < displayed_.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(displayed_.scanLine(y));
+        for (int x = 0; x < displayed_.width(); ++x) {
+            if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+        }
+    }
+    return displayed_;
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    const QImage& picture = Displayed();
+    if (picture.isNull()) return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.drawImage(rect(), picture);
+    } else {
+        painter.drawImage(QPoint(0, 0), picture);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    emit mouseDown(event->button());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) emit clicked();
+}
+
+TextLabel::TextLabel(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(false);
+    setTextFormat(Qt::PlainText);
+    setMargin(0);
+    setIndent(0);
+}
+
+void TextLabel::SetCaption(const QString& caption) {
+    QString text = caption;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(text);
+    adjustSize();
+}
+
+void TextLabel::SetFontColour(QColor colour) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+}
+
+QColor TextLabel::FontColour() const { return palette().color(QPalette::WindowText); }
+
+void TextLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click) emit clicked();
+}
+
+void ScaledCopy(QImage& destination, const QRect& to, const QImage& source, const QRect& from) {
+    if (to.isEmpty() || from.isEmpty() || destination.isNull() || source.isNull()) return;
+    for (int dy = 0; dy < to.height(); ++dy) {
+        const int ty = to.top() + dy;
+        const int sy = from.top() + static_cast<int>(int64_t{dy} * from.height() / to.height());
+        if (ty < 0 || ty >= destination.height() || sy < 0 || sy >= source.height()) continue;
+        for (int dx = 0; dx < to.width(); ++dx) {
+            const int tx = to.left() + dx;
+            const int sx =
+                from.left() + static_cast<int>(int64_t{dx} * from.width() / to.width());
+            if (tx < 0 || tx >= destination.width() || sx < 0 || sx >= source.width()) continue;
+            destination.setPixel(tx, ty, source.pixel(sx, sy));
+        }
+    }
+}
+
+void OutlineRectangle(QImage& image, int left, int top, int right, int bottom, QRgb colour) {
+    const auto paint = [&](int x, int y) {
+        if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) {
+            image.setPixel(x, y, colour);
+        }
+    };
+    // A pen of width 3 covers one pixel either side of each edge line.
+    for (int y = top - 1; y <= bottom; ++y) {
+        for (int x = left - 1; x <= right; ++x) {
+            const bool nearSide = x <= left + 1 || x >= right - 2;
+            const bool nearEnd = y <= top + 1 || y >= bottom - 2;
+            if (nearSide || nearEnd) paint(x, y);
+        }
+    }
+}

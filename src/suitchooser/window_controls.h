@@ -1,0 +1,87 @@
+// The two small controls both windows are built from: a picture with its own drawing surface
+// and a text label that sizes itself to its caption. Both report clicks the way the game's
+// handlers expect them.
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+// A picture control. Its surface is a bitmap of its own size, independent of the control's
+// size: unstretched it is shown from the top-left corner and cut at the control's edges;
+// stretched it fills the control. In transparent mode every pixel of the colour of the
+// surface's bottom-left pixel is left unpainted, so whatever lies below shows through.
+class PictureBox : public QWidget {
+    Q_OBJECT
+  public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool on);
+    bool Stretch() const { return stretch_; }
+    void SetStretch(bool on);
+
+    // The colour a surface made on demand starts with (white unless set).
+    void SetFreshColour(QRgb colour) { freshColour_ = colour; }
+
+    bool HasPicture() const { return !surface_.isNull(); }
+    const QImage& Picture() const { return surface_; }
+    // The surface to draw on, made at the control's size when there is none. Fetch it again for
+    // each drawing step: fetching it is what tells the control to repaint.
+    QImage& Canvas();
+    void SetPicture(const QImage& picture);
+    void NewSurface(int width, int height);
+    void ClearPicture();
+
+  signals:
+    void clicked();
+    void mouseDown(Qt::MouseButton button);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    const QImage& Displayed() const;
+
+    QImage surface_;
+    mutable QImage displayed_;  // the surface with its key colour made clear
+    mutable bool dirty_ = true;
+    bool transparent_ = false;
+    bool stretch_ = false;
+    bool pressed_ = false;
+    QRgb freshColour_ = 0xFFFFFFFF;
+};
+
+// A label that, like the game's design labels, sizes itself to its caption whenever the
+// caption changes, paints no background of its own and reports clicks.
+class TextLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit TextLabel(QWidget* parent = nullptr);
+
+    void SetCaption(const QString& caption);  // CR LF is a line break
+    QString Caption() const { return text(); }
+    void SetFontColour(QColor colour);
+    QColor FontColour() const;
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    bool pressed_ = false;
+};
+
+// Copies the source rectangle of a bitmap onto the destination rectangle of another, scaled
+// to fit by repeating or dropping pixels (never blending). Parts of either rectangle that lie
+// outside their bitmaps are skipped.
+void ScaledCopy(QImage& destination, const QRect& to, const QImage& source, const QRect& from);
+
+// Paints a rectangle outline three pixels thick around the given bounds (right and bottom
+// exclusive), as a pen of width 3 centred on the edges of left, top, right - 1, bottom - 1.
+void OutlineRectangle(QImage& image, int left, int top, int right, int bottom, QRgb colour);

@@ -1,0 +1,27 @@
+// The program: the engine's start-up, then the table window and the suit chooser, then the
+// window system's loop until the table closes.
+#include <QApplication>
+#include <memory>
+
+#include "art/window_art.h"
+#include "engine/engine.h"
+#include "storage/game_log.h"
+#include "storage/storage.h"
+#include "suitchooser/tform2.h"
+#include "table/pacer.h"
+#include "table/tform1.h"
+
+int main(int argc, char* argv[]) {
+    Engine engine;
+    engine.EngineStartUp(StorageStartUpFiles());
+
+    QApplication application(argc, argv);
+    InstallFontSubstitutes();
+    GameLog log;
+    RealPacer pacer;
+    TForm1 form1(engine, pacer, log);
+    pacer.SetWindow(&form1);
+    form1.SetSuitChooser(std::make_unique<TForm2>(engine));
+    form1.show();
+    return application.exec();
+}

@@ -1,0 +1,250 @@
+// Card codes into pictures: the human's hand in its 19 slots, the computer seats' overlapping
+// fans, the seat pictures' places and the card-design thumbnails of the options panel.
+#include "suitchooser/window_controls.h"
+#include "table/pacer.h"
+#include "table/tform1.h"
+
+namespace {
+
+constexpr int kCardWidth = 73;
+constexpr int kCardHeight = 98;
+constexpr int kHandTop = 496;
+constexpr int kFanLength = 505;  // the fan surfaces' length along the fan
+constexpr int kSideTop = 272;    // the side seats' fans are centred on this line
+constexpr QRgb kLime = 0xFF00FF00;
+
+QRect FaceCell(const DecodedCard& card) {
+    return {kCardWidth * card.RankIndex, kCardHeight * card.SuitIndex, kCardWidth, kCardHeight};
+}
+
+struct Thumbnail {
+    const char* picture;
+    QRect source;
+};
+
+// Each thumbnail shows the top-left part of one back, inside its outline.
+const std::array<Thumbnail, 4> kThumbnails = {
+    Thumbnail{"Image24", QRect(QPoint(1, 1), QPoint(36, 49))},
+    Thumbnail{"Image25", QRect(QPoint(74, 1), QPoint(109, 49))},
+    Thumbnail{"Image26", QRect(QPoint(1, 99), QPoint(36, 146))},
+    Thumbnail{"Image27", QRect(QPoint(74, 99), QPoint(109, 146))},
+};
+
+}  // namespace
+
+QPoint TForm1::DesignCell(int design) {
+    switch (design) {
+    case 2:
+        return {0, 1};
+    case 3:
+        return {1, 0};
+    case 4:
+        return {1, 1};
+    default:
+        return {0, 0};
+    }
+}
+
+void TForm1::CopyCard(int card, PictureBox* picture) {
+    const DecodedCard decoded = Engine::DecodeCard(card);
+    if (!decoded.valid || picture == nullptr || deckBitmap_.isNull()) return;
+    if (picture->Picture().size() != picture->size()) {
+        picture->NewSurface(picture->width(), picture->height());
+    }
+    ScaledCopy(picture->Canvas(), picture->rect(), deckBitmap_, FaceCell(decoded));
+}
+
+void TForm1::DrawHandSlot(int card, int slot) {
+    if (Engine::DecodeCard(card).valid && HandSlot(slot)) CopyCard(card, HandSlot(slot));
+}
+
+void TForm1::ShowHandSlot(int slot, bool visible, bool enabled) {
+    PictureBox* picture = HandSlot(slot);
+    if (picture == nullptr) return;
+    picture->setVisible(visible);
+    picture->setEnabled(enabled);
+    picture->move(picture->x(), kHandTop);
+}
+
+void TForm1::ShowAllHandSlots(bool visible, bool enabled) {
+    for (int slot = 1; slot <= 19; ++slot) ShowHandSlot(slot, visible, enabled);
+}
+
+void TForm1::ClearHandSlot(int slot) {
+    if (PictureBox* picture = HandSlot(slot)) picture->ClearPicture();
+}
+
+void TForm1::DrawHumanHand(int count, bool sort) {
+    if (sort) {
+        if (engine_.SortByPoints) {
+            engine_.OrderHandByPoints(1);
+        } else {
+            engine_.OrderHandBySuit(1);
+        }
+    }
+    engine_.ResetHandCardPositions();
+    // The hand is centred on x = 511 with the cards 36 pixels apart.
+    const int first = 493 - 18 * count;
+    for (int slot = 1; slot <= 19; ++slot) {
+        HandSlot(slot)->move(first + 36 * (slot - 1), HandSlot(slot)->y());
+    }
+    for (int k = 1; k <= std::min(count, 20); ++k) {
+        engine_.HandCardLeft[k] = first + 36 * (k - 1);
+        engine_.HandCardTop[k] = kHandTop;
+    }
+    ShowAllHandSlots(false, false);
+    const Hand& hand = engine_.Hands[1];
+    for (int k = 1; k <= std::min(count, 19); ++k) {
+        ShowHandSlot(k, true, true);
+        DrawHandSlot(hand.slot[k], k);
+    }
+    pacer_.Pause(50);
+}
+
+// The spacing follows the cards the seat really holds, so a fan being dealt does not reflow.
+int TForm1::FanSpacing(int seat, bool column) const {
+    const int n = seat >= 1 && seat <= 5 ? engine_.Hands[seat].count : 0;
+    if (column) {
+        if (n <= 7) return 24;
+        return n <= 12 ? 20 : 16;
+    }
+    if (n >= 14) return 17;
+    if (engine_.PlayerCount == 5 && (seat == 3 || seat == 4) && n >= 7) return 20;
+    return n <= 8 ? 24 : 19;
+}
+
+// Copies every pixel of a face or back that is not the key colour, so the card's corners keep
+// what lies under them. A column fan turns the card a quarter turn anticlockwise.
+void TForm1::DrawFanCard(QImage& surface, int card, bool faceUp, bool column, int offset) {
+    QRect cell;
+    const QImage* sheet = nullptr;
+    if (faceUp) {
+        const DecodedCard decoded = Engine::DecodeCard(card);
+        if (!decoded.valid) return;
+        cell = FaceCell(decoded);
+        sheet = &deckBitmap_;
+    } else {
+        const QPoint back = DesignCell(engine_.CardDesign);
+        cell = QRect(kCardWidth * back.x(), kCardHeight * back.y(), kCardWidth, kCardHeight);
+        sheet = &patternsBitmap_;
+    }
+    if (sheet->isNull()) return;
+    for (int y = 0; y < kCardHeight; ++y) {
+        for (int x = 0; x < kCardWidth; ++x) {
+            const QRgb colour = sheet->pixel(cell.x() + x, cell.y() + y);
+            if (colour == keyColor_) continue;
+            const int tx = column ? y : offset + x;
+            const int ty = column ? offset + kCardWidth - 1 - x : y;
+            if (surface.valid(tx, ty)) surface.setPixel(tx, ty, colour);
+        }
+    }
+}
+
+void TForm1::DrawSeatRow(int seat, int count, bool faceUp) {
+    if (seat < 3 || seat > 5) return;
+    PictureBox* picture = SeatPicture(seat);
+    picture->hide();
+    if (count <= 0) return;
+    const int step = FanSpacing(seat, false);
+    const int extent = (count - 1) * step;
+    const int base = seat == 3 ? engine_.Seat3HandLeft
+                               : (seat == 4 ? engine_.Seat4HandLeft : 802);
+    picture->setGeometry(base - extent / 2, picture->y(), extent + kCardWidth, picture->height());
+    ColorCardImage(picture);
+    QImage& surface = picture->Canvas();
+    const Hand& hand = engine_.Hands[seat];
+    for (int i = 0; i < std::min(count, 52); ++i) {
+        DrawFanCard(surface, hand.slot[i + 1], faceUp, false, i * step);
+    }
+    picture->show();
+}
+
+void TForm1::DrawSeatColumn(int seat, int count, bool faceUp) {
+    if (seat != 2 && seat != 4 && seat != 5) return;
+    PictureBox* picture = SeatPicture(seat);
+    picture->hide();
+    if (count < 1) return;
+    const int step = FanSpacing(seat, true);
+    const int extent = (count - 1) * step;
+    picture->setGeometry(picture->x(), kSideTop - extent / 2, picture->width(),
+                         extent + kCardWidth);
+    ColorCardImage(picture);
+    QImage& surface = picture->Canvas();
+    const Hand& hand = engine_.Hands[seat];
+    count = std::min(count, 52);
+    // On the left the last card lies on top, on the right the first.
+    for (int k = 1; k <= count; ++k) {
+        const int idx = seat == 2 ? k : count - k + 1;
+        DrawFanCard(surface, hand.slot[idx], faceUp, true, (idx - 1) * step);
+    }
+    picture->show();
+}
+
+void TForm1::PlaceSeat(int seat, bool visible) {
+    if (seat == 1) {
+        PictureBox* top = Picture(QStringLiteral("Image60"));
+        PictureBox* flying = Picture(QStringLiteral("Image61"));
+        top->move(552, 248);
+        Control(QStringLiteral("Image38"))->move(542, 248);
+        Control(QStringLiteral("Image39"))->move(531, 248);
+        Control(QStringLiteral("Image40"))->move(520, 248);
+        Control(QStringLiteral("Image42"))->move(509, 248);
+        top->ClearPicture();
+        for (PictureBox* picture : {top, flying}) {
+            picture->setVisible(visible);
+            picture->setEnabled(visible);
+        }
+        flying->ClearPicture();
+        return;
+    }
+    PictureBox* picture = SeatPicture(seat);
+    if (picture == nullptr) return;
+    switch (seat) {
+    case 2:
+        picture->move(124, kSideTop);
+        break;
+    case 3:
+        picture->move(engine_.Seat3HandLeft, 24);
+        break;
+    case 4:
+        picture->move(engine_.Seat4HandLeft, engine_.Seat4HandTop);
+        break;
+    default:
+        picture->move(802, kSideTop);
+        break;
+    }
+    picture->setVisible(visible);
+    picture->setEnabled(visible);
+    picture->ClearPicture();
+}
+
+void TForm1::PrepareSeatPictures() {
+    for (int seat = 2; seat <= 5; ++seat) SeatPicture(seat)->hide();
+    SeatPicture(2)->NewSurface(kCardHeight, kFanLength);
+    SeatPicture(3)->NewSurface(kFanLength, kCardHeight);
+    SeatPicture(5)->NewSurface(kCardHeight, kFanLength);
+    // Seat 4 sits at the side with four players and at the top with five.
+    if (engine_.PlayerCount == 4) SeatPicture(4)->NewSurface(kCardHeight, kFanLength);
+    if (engine_.PlayerCount == 5) SeatPicture(4)->NewSurface(kFanLength, kCardHeight);
+}
+
+// The outline hides whatever an earlier, longer fan left at the picture's new edge.
+void TForm1::ColorCardImage(PictureBox* picture) {
+    OutlineRectangle(picture->Canvas(), 1, 1, picture->width() - 1, picture->height() - 1,
+                     keyColor_);
+}
+
+void TForm1::DrawDesignThumbnails(const QImage& sheet) {
+    if (sheet.isNull()) return;
+    for (const Thumbnail& thumbnail : kThumbnails) {
+        PictureBox* picture = Picture(QString::fromLatin1(thumbnail.picture));
+        picture->NewSurface(picture->width(), picture->height());
+        ScaledCopy(picture->Canvas(), picture->rect(), sheet, thumbnail.source);
+    }
+}
+
+void TForm1::Frame(PictureBox* picture) {
+    DrawDesignThumbnails(patternsBitmap_);
+    if (picture == nullptr) return;
+    OutlineRectangle(picture->Canvas(), 1, 1, 47, 64, kLime);
+}

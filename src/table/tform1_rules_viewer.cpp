@@ -1,0 +1,43 @@
+// The rules viewer: a paged panel over the table with PAGE DOWN, PAGE UP and EXIT.
+#include <QPlainTextEdit>
+
+#include "storage/rules_text.h"
+#include "suitchooser/window_controls.h"
+#include "table/tform1.h"
+
+void TForm1::ShowRulesPage(const RulesPage& page) {
+    QStringList lines;
+    for (const std::string& line : page.lines) lines << QString::fromStdString(line);
+    Memo1()->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void TForm1::Image33Click() {
+    QWidget* button = Control(QStringLiteral("Image33"));
+    button->hide();
+    button->setEnabled(false);
+    QWidget* panel = Control(QStringLiteral("Panel2"));
+    panel->show();
+    panel->setEnabled(true);
+    ShowAllHandSlots(false, false);
+    ShowRulesPage(OpenRulesPage(engine_));
+}
+
+void TForm1::Image29Click() { ShowRulesPage(PageRulesDown(engine_)); }
+
+void TForm1::Image30Click() { ShowRulesPage(PageRulesUp(engine_)); }
+
+void TForm1::Image28Click() {
+    QWidget* panel = Control(QStringLiteral("Panel2"));
+    panel->setEnabled(false);
+    panel->hide();
+    QWidget* button = Control(QStringLiteral("Image33"));
+    button->setEnabled(true);
+    button->show();
+    // The hand comes back as it stood: only the slots that hold cards, a raised card still
+    // raised. Showing all nineteen would bring back pictures of cards played long ago.
+    const int count = engine_.Hands[1].count;
+    for (int slot = 1; slot <= 19; ++slot) {
+        HandSlot(slot)->setVisible(slot <= count);
+        HandSlot(slot)->setEnabled(slot <= count);
+    }
+}

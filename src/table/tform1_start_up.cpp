@@ -1,0 +1,281 @@
+// Bringing the table up: the window itself, the start-up at its first activation (card sheets,
+// cloth and backdrops, settings, saved-game lists, high scores) and the close.
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+#ifdef __unix__
+#include <sys/resource.h>
+#endif
+
+#include "art/window_art.h"
+#include "storage/config.h"
+#include "storage/game_log.h"
+#include "storage/saved_games.h"
+#include "suitchooser/tform2.h"
+#include "suitchooser/window_controls.h"
+#include "table/tform1.h"
+
+namespace {
+
+constexpr Qt::WindowFlags kDialogFrame = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowCloseButtonHint;
+
+// The smallest sheets the table can cut every cell, thumbnail and backdrop from.
+constexpr QSize kDeckSize(1022, 392);
+constexpr QSize kPatternsSize(146, 196);
+constexpr QSize kBackgroundSize(333, 190);
+
+QImage LoadBitmap(const QString& fileName, QSize minimum) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString path = QFileInfo(fileName).absoluteFilePath();
+        throw BitmapError(QStringLiteral("Cannot open file %1").arg(path).toStdString());
+    }
+    QImageReader reader(&file, "bmp");
+    const QImage image = reader.read();
+    if (image.isNull() || image.width() < minimum.width() ||
+        image.height() < minimum.height()) {
+        throw BitmapError("Bitmap image is not valid");
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// A game that paces itself with waits asks for a little more of the processor; where that is
+// not allowed the request simply has no effect.
+void RaisePriority() {
+#ifdef __unix__
+    (void)setpriority(PRIO_PROCESS, 0, -5);
+#endif
+}
+
+// Appends an item without letting it take the place of what was typed in the box.
+void AppendItem(QComboBox* combo, const QString& item) {
+    const int index = combo->currentIndex();
+    const QString text = combo->currentText();
+    combo->addItem(item);
+    if (index < 0) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    }
+}
+
+int Centre(int outer, int inner) { return (outer / 6 - inner / 6) * 3; }
+
+}  // namespace
+
+TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
+    : QWidget(parent, kDialogFrame), engine_(engine), pacer_(pacer), log_(log) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quelvane 1.3"));
+    setWindowIcon(QIcon(QPixmap::fromImage(WindowIconPicture())));
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(240, 240, 240));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    CreateControls();
+    // New seat names are typed whole; completing them from the old names would get in the way.
+    Combo(QStringLiteral("ComboBox1"))->setCompleter(nullptr);
+    ConnectHandlers();
+    errorReporter_ = [this](const QString& text) {
+        QMessageBox::critical(this, QStringLiteral("Quelvane"), text);
+    };
+}
+
+TForm1::~TForm1() = default;
+
+QPoint TForm1::CentredWindowPosition(QSize desktop) {
+    return {Centre(desktop.width(), kOuterWidth), Centre(desktop.height(), kOuterHeight)};
+}
+
+void TForm1::SetSuitChooser(std::unique_ptr<TForm2> chooser) {
+    chooser_ = std::move(chooser);
+    // Kept above the table while it is open, and freed with it.
+    if (chooser_) chooser_->setParent(this, chooser_->windowFlags());
+}
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) StartUp();
+    return QWidget::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Some desktops never activate a new window by themselves; the start-up must still run
+    // before the first click.
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        QTimer::singleShot(0, this, [this] { StartUp(); });
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TForm1::StartUp() {
+    if (startedUp_) return;
+    startedUp_ = true;
+    Guarded([this] {
+        engine_.FirstDealPending = true;
+        RaisePriority();
+        QDir().mkdir(QStringLiteral("Save"));
+        // The window already draws through a back buffer.
+        QWidget* deal = Control(QStringLiteral("GroupBox1"));
+        deal->setEnabled(false);
+        deal->hide();
+        LoadPatternsStep();
+        LoadBackgroundStep();
+        LoadDeckStep();
+        engine_.LeadSeat = 1;
+        QWidget* rules = Control(QStringLiteral("Panel2"));
+        rules->move(kOuterWidth / 2 - rules->width() / 2, kOuterHeight / 2 - rules->height() / 2);
+        rules->setEnabled(false);
+        rules->hide();
+        Combo(QStringLiteral("ComboBox2"))->clear();
+        FindFiles("");
+        ShowHighScores();
+        ShowGamesAndWins();
+    });
+}
+
+void TForm1::LoadPatternsStep() {
+    try {
+        patternsBitmap_ = LoadBitmap(QStringLiteral("cardpatterns.bmp"), kPatternsSize);
+        if (LoadConfig(engine_)) ShowSettings();
+    } catch (...) {
+        PlaceWindow();
+        throw;
+    }
+    PlaceWindow();
+}
+
+void TForm1::PlaceWindow() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) move(CentredWindowPosition(screen->geometry().size()));
+    if (chooser_) chooser_->Image1()->setGeometry(0, 0, chooser_->width(), chooser_->height());
+}
+
+void TForm1::LoadBackgroundStep() {
+    QWidget* rulesButton = Control(QStringLiteral("Image33"));
+    try {
+        backgroundBitmap_ = LoadBitmap(QStringLiteral("background.bmp"), kBackgroundSize);
+        Control(QStringLiteral("Image99"))->resize(1022, 758);
+        QWidget* deal = Control(QStringLiteral("GroupBox1"));
+        deal->move(Centre(kOuterWidth, deal->width()), Centre(kOuterHeight, deal->height()) + 36);
+        Control(QStringLiteral("Image23"))->resize(deal->size());
+        QWidget* options = Control(QStringLiteral("Panel1"));
+        options->move(Centre(kOuterWidth, options->width()),
+                      Centre(kOuterHeight, options->height()));
+        Control(QStringLiteral("Image36"))->resize(Control(QStringLiteral("GroupBox4"))->size());
+        PaintCloth();
+        Control(QStringLiteral("Image97"))->resize(Control(QStringLiteral("GroupBox2"))->size());
+        Control(QStringLiteral("Image32"))->resize(Control(QStringLiteral("GroupBox3"))->size());
+        Control(QStringLiteral("Image98"))->resize(options->size());
+        Control(QStringLiteral("Image34"))
+            ->setGeometry(QRect(QPoint(0, 0), Control(QStringLiteral("Panel2"))->size()));
+        for (const char* name : {"Image34", "Image98", "Image97", "Image32", "Image23"}) {
+            PaintBackdrop(Picture(QString::fromLatin1(name)));
+        }
+        // The rules panel is wider than the cloth corner it doubles, so the corner is laid
+        // again further right.
+        PictureBox* rulesBackdrop = Picture(QStringLiteral("Image34"));
+        ScaledCopy(rulesBackdrop->Canvas(),
+                   QRect(511, 0, rulesBackdrop->width(), rulesBackdrop->height()),
+                   backgroundBitmap_,
+                   QRect(0, 0, rulesBackdrop->width() / 2, rulesBackdrop->height() / 2));
+        if (chooser_) PaintBackdrop(chooser_->Image1());
+        PaintScoreBackdrop(Picture(QStringLiteral("Image36")));
+    } catch (...) {
+        rulesButton->move(kOuterWidth / 2 - rulesButton->width() / 2, rulesButton->y());
+        throw;
+    }
+    rulesButton->move(kOuterWidth / 2 - rulesButton->width() / 2, rulesButton->y());
+}
+
+// The cloth is one corner of the background sheet, doubled, laid four times.
+void TForm1::PaintCloth() {
+    PictureBox* cloth = Picture(QStringLiteral("Image99"));
+    cloth->NewSurface(cloth->width(), cloth->height());
+    QImage& canvas = cloth->Canvas();
+    const QRect source(0, 0, 255, 189);
+    for (const QPoint at : {QPoint(0, 0), QPoint(510, 0), QPoint(0, 378), QPoint(510, 378)}) {
+        ScaledCopy(canvas, QRect(at, QSize(510, 378)), backgroundBitmap_, source);
+    }
+}
+
+void TForm1::PaintBackdrop(PictureBox* picture) {
+    const int w = picture->width();
+    const int h = picture->height();
+    picture->NewSurface(w, h);
+    QImage& canvas = picture->Canvas();
+    const QRect source(0, 0, w / 2, h / 2);
+    ScaledCopy(canvas, QRect(0, 0, w, h), backgroundBitmap_, source);
+}
+
+void TForm1::PaintScoreBackdrop(PictureBox* picture) {
+    const int w = picture->width();
+    const int h = picture->height();
+    picture->NewSurface(w, h);
+    QImage& canvas = picture->Canvas();
+    ScaledCopy(canvas, QRect(0, 0, 510, h), backgroundBitmap_, QRect(0, 0, 255, h / 2));
+    ScaledCopy(canvas, QRect(510, 0, w - 510, h), backgroundBitmap_, QRect(0, 0, 35, h / 2));
+}
+
+void TForm1::LoadDeckStep() {
+    try {
+        deckBitmap_ = LoadBitmap(QStringLiteral("deck.bmp"), kDeckSize);
+        Control(QStringLiteral("Label11"))->hide();
+        Control(QStringLiteral("Label12"))->hide();
+        noticeColor_ = deckBitmap_.pixel(757, 57);
+        keyColor_ = deckBitmap_.pixel(1, 1);
+        // A seat's fan starts on a surface of the key colour, which its transparent showing
+        // hides.
+        for (int seat = 2; seat <= 5; ++seat) SeatPicture(seat)->SetFreshColour(keyColor_);
+        for (int seat = 1; seat <= engine_.PlayerCount; ++seat) PlaceSeat(seat, false);
+    } catch (...) {
+        ShowAllHandSlots(false, false);
+        throw;
+    }
+    ShowAllHandSlots(false, false);
+}
+
+int TForm1::FindFiles(const std::string& folder) {
+    const std::vector<std::string> names = FindSavedGames(folder);
+    for (const std::string& name : names) {
+        const QString item = QString::fromStdString(name);
+        AppendItem(Combo(QStringLiteral("ComboBox2")), item);
+        AppendItem(Combo(QStringLiteral("ComboBox3")), item);
+    }
+    return static_cast<int>(names.size());
+}
+
+void TForm1::FormClose() {
+    log_.CloseLog(engine_);
+    deckBitmap_ = QImage();
+    backgroundBitmap_ = QImage();
+    patternsBitmap_ = QImage();
+    chooser_.reset();
+}
+
+void TForm1::ShowError(const QString& text) {
+    if (errorReporter_) errorReporter_(text);
+}
+
+void TForm1::SetErrorReporter(std::function<void(const QString&)> reporter) {
+    errorReporter_ = std::move(reporter);
+}

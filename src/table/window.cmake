@@ -1,0 +1,23 @@
+# The table window and the program. Included from this folder's CMakeLists.txt.
+add_library(table_window STATIC
+  ${CMAKE_CURRENT_SOURCE_DIR}/pacer.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_design.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_start_up.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_card_rendering.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_stock_pile.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_options_panel.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_saved_games.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_rules_viewer.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_high_scores.cpp
+)
+set_target_properties(table_window PROPERTIES AUTOMOC ON)
+target_include_directories(table_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
+target_link_libraries(table_window PUBLIC engine storage art suitchooser Qt6::Widgets)
+
+add_executable(quelvane ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
+target_link_libraries(quelvane PRIVATE table_window)
+set_target_properties(quelvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUELVANE_GAME_DIR})
+if(TARGET game_art)
+  add_dependencies(quelvane game_art)
+endif()
