@@ -49,8 +49,8 @@ const std::array<PipLayout, 9>& NumberLayouts() {
 }
 
 const std::array<QString, 13>& RankTexts() {
-    static const std::array<QString, 13> texts = {"A", "2", "3", "4",  "5", "6", "7",
-                                                   "8", "9", "10", "J", "Q", "K"};
+    static const std::array<QString, 13> texts = {"A", "2", "3",  "4", "5", "6", "7",
+                                                  "8", "9", "10", "J", "Q", "K"};
     return texts;
 }
 

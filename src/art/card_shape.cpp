@@ -3,8 +3,8 @@
 
 #include <QFont>
 
-#include <algorithm>
 #include <QPainter>
+#include <algorithm>
 
 QImage CardCanvas(QRgb ground) {
     QImage card(CardWidth, CardHeight, QImage::Format_RGB888);

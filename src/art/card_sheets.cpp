@@ -17,7 +17,9 @@ QPoint BackCell(int design) {
 
 } // namespace
 
-QRgb ArtKeyColour() { return KeyGreen; }
+QRgb ArtKeyColour() {
+    return KeyGreen;
+}
 
 QImage DeckSheet() {
     QImage sheet(DeckColumns * CardWidth, DeckRows * CardHeight, QImage::Format_RGB888);

@@ -290,7 +290,8 @@ void PaintCourtPanel(QPainter& painter, int rank, int suit) {
         painter.restore();
     }
     painter.setPen(QPen(QColor(CourtGold), 1.0));
-    painter.drawLine(QPointF(CourtPanel.left(), PanelMiddle), QPointF(CourtPanel.right(), PanelMiddle));
+    painter.drawLine(QPointF(CourtPanel.left(), PanelMiddle),
+                     QPointF(CourtPanel.right(), PanelMiddle));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(SuitColour(suit), 1.0));
     painter.drawRect(CourtPanel);

@@ -93,9 +93,13 @@ QPainterPath SuitPath(int suit, const QRectF& box) {
     return toBox.map(UnitSuit(suit));
 }
 
-bool IsRedSuit(int suit) { return suit == 0 || suit == 2; }
+bool IsRedSuit(int suit) {
+    return suit == 0 || suit == 2;
+}
 
-QColor SuitColour(int suit) { return QColor(IsRedSuit(suit) ? SuitRed : SuitBlack); }
+QColor SuitColour(int suit) {
+    return QColor(IsRedSuit(suit) ? SuitRed : SuitBlack);
+}
 
 void PaintPip(QPainter& painter, int suit, const QRectF& box, bool upsideDown) {
     painter.save();

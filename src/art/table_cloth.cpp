@@ -15,7 +15,7 @@ constexpr int LumpSpacing = 32;
 
 // Smooth, faint lumps of the felt: random heights on a coarse grid, blended between grid points.
 class FeltLumps {
-public:
+  public:
     explicit FeltLumps(std::mt19937& random)
         : columns_(ClothWidth / LumpSpacing + 2), rows_(ClothHeight / LumpSpacing + 2),
           heights_(columns_ * rows_) {
@@ -36,7 +36,7 @@ public:
         return Mix(top, bottom, fy);
     }
 
-private:
+  private:
     static double Smooth(double t) { return t * t * (3 - 2 * t); }
     static double Mix(double a, double b, double t) { return a + (b - a) * t; }
     double Height(int x, int y) const { return heights_[y * columns_ + x]; }
@@ -46,7 +46,9 @@ private:
     std::vector<double> heights_;
 };
 
-int Clamp(double v) { return std::clamp(int(v + 0.5), 0, 255); }
+int Clamp(double v) {
+    return std::clamp(int(v + 0.5), 0, 255);
+}
 
 } // namespace
 
@@ -62,8 +64,9 @@ QImage BackgroundSheet() {
             const int grain = static_cast<int>(random() % 7) - 3;
             const int twill = ((x + 2 * y) % 6 == 0) ? -2 : 0;
             const double light = lumps.At(x, y) + grain + twill;
-            cloth.setPixel(x, y, qRgb(Clamp(base[0] + light * 0.4), Clamp(base[1] + light),
-                                      Clamp(base[2] + light * 0.6)));
+            cloth.setPixel(x, y,
+                           qRgb(Clamp(base[0] + light * 0.4), Clamp(base[1] + light),
+                                Clamp(base[2] + light * 0.6)));
         }
     }
     return cloth;

@@ -76,8 +76,9 @@ double Luminance(QRgb c) {
             continue;
         }
         reached[p.y() * W + p.x()] = 1;
-        todo.insert(todo.end(), {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1},
-                                 {p.x(), p.y() - 1}});
+        todo.insert(
+            todo.end(),
+            {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}});
     }
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
@@ -118,8 +119,10 @@ int CountPips(const QImage& card) {
                 }
                 seen[p.y() * W + p.x()] = 1;
                 ++size;
-                todo.insert(todo.end(), {{p.x() + 1, p.y()}, {p.x() - 1, p.y()},
-                                         {p.x(), p.y() + 1}, {p.x(), p.y() - 1}});
+                todo.insert(todo.end(), {{p.x() + 1, p.y()},
+                                         {p.x() - 1, p.y()},
+                                         {p.x(), p.y() + 1},
+                                         {p.x(), p.y() - 1}});
             }
             blobs += size >= 12 ? 1 : 0;
         }

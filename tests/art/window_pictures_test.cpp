@@ -11,9 +11,13 @@ namespace {
 
 const QRgb White = qRgb(255, 255, 255);
 
-bool IsWhite(QRgb c) { return (c & 0xffffff) == (White & 0xffffff); }
+bool IsWhite(QRgb c) {
+    return (c & 0xffffff) == (White & 0xffffff);
+}
 
-bool IsRed(QRgb c) { return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80; }
+bool IsRed(QRgb c) {
+    return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80;
+}
 
 // The centre of the picture's red pixels (the cuff of a turn arrow).
 QPointF RedCentre(const QImage& picture) {
