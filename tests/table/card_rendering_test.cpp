@@ -1,0 +1,234 @@
+// Cards into pictures: the human's hand layout, the computer seats' fans read back pixel by
+// pixel, the seat places, the stock, and what reaches the screen around a card's corners.
+#include <QTest>
+
+#include "table_fixture.h"
+
+namespace {
+
+int Left(const PictureBox* picture) { return picture->x(); }
+
+}  // namespace
+
+TEST_F(TableTest, HumanHandIsCentredAndDrawnIntoItsSlots) {
+    Open();
+    GiveHand(1, {1, 14, 27, 40, 53, 105, 13});
+    pacer.waits.clear();
+    form->DrawHumanHand(7, false);
+
+    for (int slot = 1; slot <= 19; ++slot) {
+        EXPECT_EQ(Left(form->HandSlot(slot)), 367 + 36 * (slot - 1)) << slot;
+        EXPECT_EQ(form->HandSlot(slot)->isHidden(), slot > 7) << slot;
+        EXPECT_EQ(form->HandSlot(slot)->isEnabled(), slot <= 7) << slot;
+    }
+    EXPECT_EQ(Left(form->HandSlot(7)), 583);
+    EXPECT_EQ(engine.HandCardLeft[7], 583);
+    EXPECT_EQ(engine.HandCardTop[7], 496);
+    EXPECT_EQ(engine.HandCardLeft[8], 476);  // beyond the hand: the resting place
+    EXPECT_EQ(form->HandSlot(6)->Picture().pixel(36, 49), FacePixel(105, 36, 49));
+    EXPECT_EQ(form->HandSlot(7)->Picture().pixel(10, 90), FacePixel(13, 10, 90));
+    EXPECT_EQ(pacer.waits, (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Pause, 50}}));
+
+    // A slot whose code is not a card keeps the picture it had.
+    engine.Hands[1].slot[3] = 0;
+    form->DrawHumanHand(7, false);
+    EXPECT_EQ(form->HandSlot(3)->Picture().pixel(36, 49), FacePixel(27, 36, 49));
+
+    // Twenty cards: nineteen slots exist, but the twentieth place is still worked out.
+    std::vector<int> many;
+    for (int card = 1; card <= 20; ++card) many.push_back(card);
+    GiveHand(1, many);
+    form->DrawHumanHand(20, false);
+    EXPECT_FALSE(form->HandSlot(19)->isHidden());
+    EXPECT_EQ(Left(form->HandSlot(1)), 133);
+    EXPECT_EQ(engine.HandCardLeft[20], 133 + 36 * 19);
+}
+
+TEST_F(TableTest, HumanHandIsOrderedByTheChosenOrderBeforeDrawing) {
+    Open();
+    GiveHand(1, {40, 105, 1, 14});
+    form->DrawHumanHand(4, true);
+    EXPECT_EQ(engine.Hands[1].slot[1], 1);
+    EXPECT_EQ(engine.Hands[1].slot[4], 105);
+    EXPECT_EQ(form->HandSlot(1)->Picture().pixel(30, 30), FacePixel(1, 30, 30));
+
+    // With points ordering the ace goes above the two.
+    engine.SortByPoints = true;
+    GiveHand(1, {1, 2});
+    form->DrawHumanHand(2, true);
+    EXPECT_EQ(engine.Hands[1].slot[1], 2);
+    EXPECT_EQ(engine.Hands[1].slot[2], 1);
+}
+
+TEST_F(TableTest, FanSpacingFollowsTheCardsHeld) {
+    Open();
+    engine.PlayerCount = 4;
+    const auto spacing = [&](int seat, int held, bool column) {
+        engine.Hands[seat].count = held;
+        return form->FanSpacing(seat, column);
+    };
+    EXPECT_EQ(spacing(2, 7, true), 24);
+    EXPECT_EQ(spacing(2, 8, true), 20);
+    EXPECT_EQ(spacing(2, 12, true), 20);
+    EXPECT_EQ(spacing(2, 13, true), 16);
+    EXPECT_EQ(spacing(3, 8, false), 24);
+    EXPECT_EQ(spacing(3, 9, false), 19);
+    EXPECT_EQ(spacing(3, 14, false), 17);
+    EXPECT_EQ(spacing(3, 7, false), 24);
+    engine.PlayerCount = 5;
+    EXPECT_EQ(spacing(3, 7, false), 20);
+    EXPECT_EQ(spacing(4, 7, false), 20);
+    EXPECT_EQ(spacing(5, 7, false), 24);
+}
+
+TEST_F(TableTest, SideSeatFansAreTurnedAndOverlapTowardsTheTable) {
+    Open();
+    engine.PlayerCount = 4;
+    engine.Seat4HandLeft = 802;
+    engine.Seat4HandTop = 272;
+    engine.CardDesign = 2;
+    GiveHand(2, {1, 2, 3, 4, 5, 6, 7, 8});
+    form->PlaceSeat(2, true);
+    form->PrepareSeatPictures();
+    form->DrawSeatColumn(2, 8, false);
+
+    // Seat 2 with eight backs: step 20, so 7 * 20 + 73 high, centred on 272.
+    PictureBox* seat2 = Picture("Image21");
+    EXPECT_EQ(seat2->geometry(), QRect(124, 202, 98, 213));
+    EXPECT_FALSE(seat2->isHidden());
+    const QImage& fan = seat2->Picture();
+    EXPECT_EQ(fan.size(), QSize(98, 505));
+    // Design 2 is the back in column 0, row 1; the last card lies on top, turned a quarter.
+    EXPECT_EQ(fan.pixel(49, 7 * 20 + 72 - 36), sheets::Back(0, 1, 36, 49));
+    EXPECT_EQ(fan.pixel(30, 150), sheets::Back(0, 1, 140 + 72 - 150, 30));
+    // The key-colour outline runs round the picture's edge.
+    EXPECT_EQ(fan.pixel(0, 0), sheets::kKey);
+    EXPECT_EQ(fan.pixel(1, 212), sheets::kKey);  // under the last card's corner
+
+    // Face up, seat 2's later card covers the earlier; seat 4's first card lies on top.
+    GiveHand(2, {1, 2, 3});
+    GiveHand(4, {1, 2, 3});
+    form->PlaceSeat(4, true);
+    form->PrepareSeatPictures();
+    form->DrawSeatColumn(2, 3, true);
+    form->DrawSeatColumn(4, 3, true);
+    EXPECT_EQ(Picture("Image41")->geometry(), QRect(802, 248, 98, 121));
+    EXPECT_EQ(Picture("Image21")->Picture().pixel(20, 30), FacePixel(2, 24 + 72 - 30, 20));
+    EXPECT_EQ(Picture("Image41")->Picture().pixel(20, 30), FacePixel(1, 72 - 30, 20));
+
+    // No cards: no picture.
+    form->DrawSeatColumn(2, 0, false);
+    EXPECT_TRUE(seat2->isHidden());
+}
+
+TEST_F(TableTest, TopSeatFansRunLeftToRightWithTheLastCardWhole) {
+    Open();
+    engine.PlayerCount = 5;
+    engine.Seat3HandLeft = 256;
+    GiveHand(3, {1, 2, 3, 4, 5, 6, 7});
+    form->PlaceSeat(3, true);
+    form->PrepareSeatPictures();
+    form->DrawSeatRow(3, 7, true);
+    PictureBox* seat3 = Picture("Image31");
+    EXPECT_EQ(seat3->geometry(), QRect(256 - 60, 24, 6 * 20 + 73, 98));
+    const QImage& fan = seat3->Picture();
+    EXPECT_EQ(fan.size(), QSize(505, 98));
+    EXPECT_EQ(fan.pixel(120 + 36, 49), FacePixel(7, 36, 49));
+    EXPECT_EQ(fan.pixel(130, 49), FacePixel(7, 10, 49));  // over card 6
+    EXPECT_EQ(fan.pixel(100 + 5, 49), FacePixel(6, 5, 49));
+
+    // With four players the same hand spreads wider, about seat 3's own centre.
+    engine.PlayerCount = 4;
+    engine.Seat3HandLeft = 476;
+    form->DrawSeatRow(3, 7, false);
+    EXPECT_EQ(seat3->geometry(), QRect(476 - 72, 24, 6 * 24 + 73, 98));
+
+    // A fan longer than its surface is cut, not wrapped.
+    std::vector<int> long_hand(40, 5);
+    GiveHand(3, long_hand);
+    form->DrawSeatRow(3, 40, true);
+    EXPECT_EQ(seat3->width(), 39 * 17 + 73);
+    EXPECT_EQ(seat3->Picture().size(), QSize(505, 98));
+}
+
+TEST_F(TableTest, SeatPlacesFollowTheLayoutValues) {
+    Open();
+    engine.PlayerCount = 5;
+    engine.Seat3HandLeft = 256;
+    engine.Seat4HandLeft = 768;
+    engine.Seat4HandTop = 24;
+    for (int seat = 1; seat <= 5; ++seat) form->PlaceSeat(seat, true);
+    EXPECT_EQ(Picture("Image21")->pos(), QPoint(124, 272));
+    EXPECT_EQ(Picture("Image31")->pos(), QPoint(256, 24));
+    EXPECT_EQ(Picture("Image41")->pos(), QPoint(768, 24));
+    EXPECT_EQ(Picture("Image35")->pos(), QPoint(802, 272));
+    EXPECT_FALSE(Picture("Image60")->isHidden());
+    EXPECT_FALSE(Picture("Image61")->isHidden());
+    EXPECT_EQ(Control("Image42")->pos(), QPoint(509, 248));
+
+    // With five players seat 4 is a row.
+    form->PrepareSeatPictures();
+    EXPECT_EQ(Picture("Image41")->Picture().size(), QSize(505, 98));
+
+    Picture("Image60")->SetPicture(sheets::Deck().copy(0, 0, 73, 98));
+    form->PlaceSeat(1, false);
+    EXPECT_TRUE(Picture("Image60")->isHidden());
+    EXPECT_FALSE(Picture("Image60")->isEnabled());
+    EXPECT_FALSE(Picture("Image60")->HasPicture());
+    form->PlaceSeat(2, false);
+    EXPECT_TRUE(Picture("Image21")->isHidden());
+    EXPECT_FALSE(Picture("Image21")->HasPicture());
+}
+
+TEST_F(TableTest, StockShowsOneBackPerCardLeftUpToFour) {
+    Open();
+    engine.CardDesign = 4;
+    engine.StockPile[0] = 108;
+    engine.StockPos = 105;
+    pacer.waits.clear();
+    form->ShowStockPile(4, false);
+    EXPECT_EQ(engine.StockImagesShown, 3);
+    EXPECT_FALSE(Picture("Image53")->isHidden());
+    EXPECT_FALSE(Picture("Image51")->isHidden());
+    EXPECT_TRUE(Picture("Image50")->isHidden());
+    EXPECT_EQ(Picture("Image53")->Picture().pixel(36, 49), sheets::Back(1, 1, 36, 49));
+    EXPECT_EQ(pacer.waits, (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Sleep, 200}}));
+
+    // Unchanged: nothing is painted and nobody waits.
+    form->ShowStockPile(4, false);
+    EXPECT_EQ(pacer.waits.size(), 1u);
+
+    // An empty stock still shows one back; forced, four.
+    engine.StockPos = 108;
+    form->ShowStockPile(4, false);
+    EXPECT_EQ(engine.StockImagesShown, 1);
+    EXPECT_TRUE(Picture("Image52")->isHidden());
+    form->ShowStockPile(4, true);
+    EXPECT_FALSE(Picture("Image50")->isHidden());
+}
+
+TEST_F(TableTest, CardCornersLetTheClothShowThrough) {
+    Open();
+    Control("Panel1")->hide();  // as after START
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    GiveHand(1, {27});
+    form->DrawHumanHand(1, false);
+    engine.PlayerCount = 4;
+    GiveHand(2, {1, 2});
+    form->PlaceSeat(2, true);
+    form->PrepareSeatPictures();
+    form->DrawSeatColumn(2, 2, false);
+
+    const QImage screen = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& cloth = Picture("Image99")->Picture();
+    // The hand's one card stands at 493 - 18 = 475.
+    EXPECT_EQ(screen.pixel(475, 496), cloth.pixel(475, 496));
+    EXPECT_EQ(screen.pixel(475 + 72, 496 + 97), cloth.pixel(475 + 72, 496 + 97));
+    EXPECT_EQ(screen.pixel(475 + 36, 496 + 49), FacePixel(27, 36, 49));
+    // The fan's outline and corners too.
+    const QRect fan = Picture("Image21")->geometry();
+    EXPECT_EQ(screen.pixel(fan.topLeft()), cloth.pixel(fan.topLeft()));
+    EXPECT_EQ(screen.pixel(fan.left() + 49, fan.top() + 24 + 30),
+              sheets::Back(0, 1, 24 + 72 - 54, 49));
+}

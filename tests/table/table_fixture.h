@@ -1,0 +1,123 @@
+// A table window built for real in a fresh working folder, with card sheets whose every pixel
+// the tests can predict, a pacer that only records, and a recorder for error boxes.
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "engine/engine.h"
+#include "storage/game_log.h"
+#include "storage/storage.h"
+#include "suitchooser/tform2.h"
+#include "suitchooser/window_controls.h"
+#include "table/pacer.h"
+#include "table/tform1.h"
+
+// Sheets made for the tests: every pixel tells its cell and place; a card's corners (and so
+// pixel (1, 1) of the deck) are the key colour.
+namespace sheets {
+
+constexpr QRgb kKey = 0xFFFF00FF;
+
+inline bool IsCorner(int x, int y) {
+    return std::min(x, 72 - x) + std::min(y, 97 - y) < 3;
+}
+
+inline QRgb Face(int column, int row, int x, int y) {
+    if (IsCorner(x, y)) return kKey;
+    return qRgb(20 + 16 * column, 40 + 50 * row, (x + 2 * y) % 256);
+}
+
+inline QRgb Back(int column, int row, int x, int y) {
+    if (IsCorner(x, y)) return kKey;
+    return qRgb(200 - 60 * column, 30 + 30 * row, (3 * x + y) % 256);
+}
+
+inline QRgb Cloth(int x, int y) { return qRgb(x % 256, y % 256, 90); }
+
+inline QImage Sheet(int columns, int rows, QRgb (*cell)(int, int, int, int)) {
+    QImage image(columns * 73, rows * 98, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, cell(x / 73, y / 98, x % 73, y % 98));
+        }
+    }
+    return image;
+}
+
+inline QImage Deck() { return Sheet(14, 4, Face); }
+inline QImage Patterns() { return Sheet(2, 2, Back); }
+inline QImage Background() {
+    QImage image(400, 300, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, Cloth(x, y));
+    }
+    return image;
+}
+
+}  // namespace sheets
+
+// Switches the working folder to a fresh temporary folder for the life of the guard.
+class WorkingFolder {
+  public:
+    WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~WorkingFolder() { QDir::setCurrent(previous_); }
+    QString Path() const { return folder_.path(); }
+
+  private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
+
+class TableTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(sheets::Deck().save("deck.bmp", "BMP"));
+        ASSERT_TRUE(sheets::Patterns().save("cardpatterns.bmp", "BMP"));
+        ASSERT_TRUE(sheets::Background().save("background.bmp", "BMP"));
+    }
+
+    // The engine's start-up with the files in the folder, then the two windows; the table's
+    // start-up runs unless told otherwise.
+    void Open(bool startUp = true) {
+        engine.EngineStartUp(StorageStartUpFiles());
+        engine.SeedRandom(7);
+        OpenWindows(startUp);
+    }
+
+    void OpenWindows(bool startUp = true) {
+        form = std::make_unique<TForm1>(engine, pacer, log);
+        form->SetErrorReporter([this](const QString& text) { errors.push_back(text); });
+        form->SetSuitChooser(std::make_unique<TForm2>(engine));
+        if (startUp) form->StartUp();
+    }
+
+    PictureBox* Picture(const char* name) const { return form->Picture(QString::fromLatin1(name)); }
+    TextLabel* Label(const char* name) const { return form->Label(QString::fromLatin1(name)); }
+    QWidget* Control(const char* name) const { return form->Control(QString::fromLatin1(name)); }
+
+    // Gives a seat these cards, in slot order.
+    void GiveHand(int seat, const std::vector<int>& cards) {
+        engine.Hands[seat] = Hand{};
+        engine.Hands[seat].count = static_cast<int32_t>(cards.size());
+        for (size_t i = 0; i < cards.size(); ++i) engine.Hands[seat].slot[i + 1] = cards[i];
+    }
+
+    WorkingFolder folder;
+    Engine engine;
+    RecordingPacer pacer;
+    GameLog log;
+    std::unique_ptr<TForm1> form;
+    std::vector<QString> errors;
+};
+
+// The face pixel of a card code on the test deck.
+inline QRgb FacePixel(int card, int x, int y) {
+    const DecodedCard decoded = Engine::DecodeCard(card);
+    return sheets::Face(decoded.RankIndex, decoded.SuitIndex, x, y);
+}
