@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #ifdef __unix__
 #include <sys/resource.h>
@@ -67,6 +68,11 @@ void AppendItem(QComboBox* combo, const QString& item) {
         combo->setEditText(text);
     }
 }
+
+constexpr int kClothWidth = 1022;
+constexpr int kClothHeight = 758;
+constexpr int kTileWidth = 510;
+constexpr int kTileHeight = 378;
 
 int Centre(int outer, int inner) { return (outer / 6 - inner / 6) * 3; }
 
@@ -165,6 +171,12 @@ void TForm1::LoadPatternsStep() {
 }
 
 void TForm1::PlaceWindow() {
+    // The outer size becomes 1024 x 760 whatever the desktop's frame takes of it, which leaves
+    // room below the design's 718 rows for the last high-score row; never larger than the
+    // cloth's four tiles cover.
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(std::min(kOuterWidth - frame.left() - frame.right(), 2 * kTileWidth),
+                 std::min(kOuterHeight - frame.top() - frame.bottom(), 2 * kTileHeight));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen) move(CentredWindowPosition(screen->geometry().size()));
     if (chooser_) chooser_->Image1()->setGeometry(0, 0, chooser_->width(), chooser_->height());
@@ -174,7 +186,7 @@ void TForm1::LoadBackgroundStep() {
     QWidget* rulesButton = Control(QStringLiteral("Image33"));
     try {
         backgroundBitmap_ = LoadBitmap(QStringLiteral("background.bmp"), kBackgroundSize);
-        Control(QStringLiteral("Image99"))->resize(1022, 758);
+        Control(QStringLiteral("Image99"))->resize(kClothWidth, kClothHeight);
         QWidget* deal = Control(QStringLiteral("GroupBox1"));
         deal->move(Centre(kOuterWidth, deal->width()), Centre(kOuterHeight, deal->height()) + 36);
         Control(QStringLiteral("Image23"))->resize(deal->size());
@@ -212,9 +224,10 @@ void TForm1::PaintCloth() {
     PictureBox* cloth = Picture(QStringLiteral("Image99"));
     cloth->NewSurface(cloth->width(), cloth->height());
     QImage& canvas = cloth->Canvas();
-    const QRect source(0, 0, 255, 189);
-    for (const QPoint at : {QPoint(0, 0), QPoint(510, 0), QPoint(0, 378), QPoint(510, 378)}) {
-        ScaledCopy(canvas, QRect(at, QSize(510, 378)), backgroundBitmap_, source);
+    const QRect source(0, 0, kTileWidth / 2, kTileHeight / 2);
+    for (const QPoint at : {QPoint(0, 0), QPoint(kTileWidth, 0), QPoint(0, kTileHeight),
+                            QPoint(kTileWidth, kTileHeight)}) {
+        ScaledCopy(canvas, QRect(at, QSize(kTileWidth, kTileHeight)), backgroundBitmap_, source);
     }
 }
 
