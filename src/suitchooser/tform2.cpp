@@ -14,7 +14,7 @@ constexpr int kSuitSize = 55;
 // Closing through a suit ends the modal showing with "cancel", as the table does not read it.
 constexpr int kSuitResult = 2;
 
-}  // namespace
+} // namespace
 
 TForm2::TForm2(Engine& engine, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), engine_(engine) {
@@ -35,7 +35,8 @@ TForm2::TForm2(Engine& engine, QWidget* parent)
     image1_->setGeometry(0, 0, kWidth, kHeight);
     image1_->SetStretch(true);
 
-    for (int suit = 0; suit < 4; ++suit) CreateSuitPicture(suit);
+    for (int suit = 0; suit < 4; ++suit)
+        CreateSuitPicture(suit);
 
     label1_ = new TextLabel(this);
     label1_->setObjectName(QStringLiteral("Label1"));
@@ -63,7 +64,9 @@ int TForm2::ShowModal() {
     return chosen_;
 }
 
-void TForm2::FormActivate() { move(engine_.SuitChooserLeft, engine_.SuitChooserTop); }
+void TForm2::FormActivate() {
+    move(engine_.SuitChooserLeft, engine_.SuitChooserTop);
+}
 
 void TForm2::SuitClick(int suit) {
     engine_.ActiveSuit = suit;
@@ -72,7 +75,8 @@ void TForm2::SuitClick(int suit) {
 }
 
 bool TForm2::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) FormActivate();
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
     return QDialog::event(event);
 }
 

@@ -21,10 +21,10 @@ class TForm2 : public QDialog {
     // click (ActiveSuit then keeps its value).
     int ShowModal();
 
-    PictureBox* Image1() const { return image1_; }  // the cloth backdrop, painted by the table
+    PictureBox* Image1() const { return image1_; } // the cloth backdrop, painted by the table
 
     void FormActivate();
-    void SuitClick(int suit);  // Image71Click .. Image74Click
+    void SuitClick(int suit); // Image71Click .. Image74Click
 
   protected:
     bool event(QEvent* event) override;

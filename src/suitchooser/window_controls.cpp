@@ -17,7 +17,8 @@ void PictureBox::SetStretch(bool on) {
 }
 
 QImage& PictureBox::Canvas() {
-    if (surface_.isNull()) NewSurface(width(), height());
+    if (surface_.isNull())
+        NewSurface(width(), height());
     dirty_ = true;
     update();
     return surface_;
@@ -43,7 +44,8 @@ void PictureBox::ClearPicture() {
 }
 
 const QImage& PictureBox::Displayed() const {
-    if (!dirty_) return displayed_;
+    if (!dirty_)
+        return displayed_;
     dirty_ = false;
     if (surface_.isNull() || !transparent_) {
         displayed_ = surface_;
@@ -55,7 +57,8 @@ const QImage& PictureBox::Displayed() const {
     for (int y = 0; y < displayed_.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(displayed_.scanLine(y));
         for (int x = 0; x < displayed_.width(); ++x) {
-            if ((line[x] | 0xFF000000u) == key) line[x] = 0;
+            if ((line[x] | 0xFF000000u) == key)
+                line[x] = 0;
         }
     }
     return displayed_;
@@ -63,7 +66,8 @@ const QImage& PictureBox::Displayed() const {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     const QImage& picture = Displayed();
-    if (picture.isNull()) return;
+    if (picture.isNull())
+        return;
     QPainter painter(this);
     if (stretch_) {
         painter.drawImage(rect(), picture);
@@ -81,7 +85,8 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click) emit clicked();
+    if (click)
+        emit clicked();
 }
 
 TextLabel::TextLabel(QWidget* parent) : QLabel(parent) {
@@ -104,7 +109,9 @@ void TextLabel::SetFontColour(QColor colour) {
     setPalette(palette);
 }
 
-QColor TextLabel::FontColour() const { return palette().color(QPalette::WindowText); }
+QColor TextLabel::FontColour() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void TextLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
@@ -116,20 +123,23 @@ void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
-    if (click) emit clicked();
+    if (click)
+        emit clicked();
 }
 
 void ScaledCopy(QImage& destination, const QRect& to, const QImage& source, const QRect& from) {
-    if (to.isEmpty() || from.isEmpty() || destination.isNull() || source.isNull()) return;
+    if (to.isEmpty() || from.isEmpty() || destination.isNull() || source.isNull())
+        return;
     for (int dy = 0; dy < to.height(); ++dy) {
         const int ty = to.top() + dy;
         const int sy = from.top() + static_cast<int>(int64_t{dy} * from.height() / to.height());
-        if (ty < 0 || ty >= destination.height() || sy < 0 || sy >= source.height()) continue;
+        if (ty < 0 || ty >= destination.height() || sy < 0 || sy >= source.height())
+            continue;
         for (int dx = 0; dx < to.width(); ++dx) {
             const int tx = to.left() + dx;
-            const int sx =
-                from.left() + static_cast<int>(int64_t{dx} * from.width() / to.width());
-            if (tx < 0 || tx >= destination.width() || sx < 0 || sx >= source.width()) continue;
+            const int sx = from.left() + static_cast<int>(int64_t{dx} * from.width() / to.width());
+            if (tx < 0 || tx >= destination.width() || sx < 0 || sx >= source.width())
+                continue;
             destination.setPixel(tx, ty, source.pixel(sx, sy));
         }
     }
@@ -146,7 +156,8 @@ void OutlineRectangle(QImage& image, int left, int top, int right, int bottom, Q
         for (int x = left - 1; x <= right; ++x) {
             const bool nearSide = x <= left + 1 || x >= right - 2;
             const bool nearEnd = y <= top + 1 || y >= bottom - 2;
-            if (nearSide || nearEnd) paint(x, y);
+            if (nearSide || nearEnd)
+                paint(x, y);
         }
     }
 }

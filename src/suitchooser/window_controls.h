@@ -46,7 +46,7 @@ class PictureBox : public QWidget {
     const QImage& Displayed() const;
 
     QImage surface_;
-    mutable QImage displayed_;  // the surface with its key colour made clear
+    mutable QImage displayed_; // the surface with its key colour made clear
     mutable bool dirty_ = true;
     bool transparent_ = false;
     bool stretch_ = false;
@@ -61,7 +61,7 @@ class TextLabel : public QLabel {
   public:
     explicit TextLabel(QWidget* parent = nullptr);
 
-    void SetCaption(const QString& caption);  // CR LF is a line break
+    void SetCaption(const QString& caption); // CR LF is a line break
     QString Caption() const { return text(); }
     void SetFontColour(QColor colour);
     QColor FontColour() const;

@@ -9,8 +9,8 @@
 class Pacer {
   public:
     virtual ~Pacer() = default;
-    virtual void Pause(int ms) = 0;  // repaint, then wait
-    virtual void Sleep(int ms) = 0;  // wait only
+    virtual void Pause(int ms) = 0; // repaint, then wait
+    virtual void Sleep(int ms) = 0; // wait only
 };
 
 // Waits for real. The window keeps painting and timers keep running while it waits, but mouse

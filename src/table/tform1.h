@@ -46,12 +46,12 @@ class TForm1 : public QWidget {
     static constexpr int kOuterHeight = 760;
 
     // ---- Start-up and close (tform1_start_up.cpp) ---------------------------------------------
-    void StartUp();  // runs once, at the first activation
+    void StartUp(); // runs once, at the first activation
     bool StartedUp() const { return startedUp_; }
     void FormClose();
-    int FindFiles(const std::string& folder);  // lists every saved game below the folder
+    int FindFiles(const std::string& folder); // lists every saved game below the folder
     static QPoint CentredWindowPosition(QSize desktop);
-    void SetSuitChooser(std::unique_ptr<TForm2> chooser);  // the table owns it from then on
+    void SetSuitChooser(std::unique_ptr<TForm2> chooser); // the table owns it from then on
     TForm2* SuitChooser() const { return chooser_.get(); }
 
     // ---- Controls of the window's design (tform1_design.cpp) ----------------------------------
@@ -74,7 +74,7 @@ class TForm1 : public QWidget {
     QRgb NoticeColor() const { return noticeColor_; }
 
     // ---- Card rendering (tform1_card_rendering.cpp) -------------------------------------------
-    static QPoint DesignCell(int design);  // the back's cell (column, row) in the patterns sheet
+    static QPoint DesignCell(int design); // the back's cell (column, row) in the patterns sheet
     void CopyCard(int card, PictureBox* picture);
     void DrawHandSlot(int card, int slot);
     void ShowHandSlot(int slot, bool visible, bool enabled);
@@ -94,20 +94,20 @@ class TForm1 : public QWidget {
 
     // ---- Options panel (tform1_options_panel.cpp) ---------------------------------------------
     void ShowSettings();
-    void DesignClick(int design);  // Image24Click .. Image27Click
+    void DesignClick(int design); // Image24Click .. Image27Click
     void ComboBox1Change(int index);
     void ComboBox1KeyDown(int key);
-    void Image20Click();  // START
+    void Image20Click(); // START
 
     // ---- Saved games (tform1_saved_games.cpp) -------------------------------------------------
     void ComboBox2KeyDown(int key);
-    void ShowFileMessage(int kind);  // 1 loaded, 2 saved
+    void ShowFileMessage(int kind); // 1 loaded, 2 saved
 
     // ---- Rules viewer (tform1_rules_viewer.cpp) -----------------------------------------------
-    void Image33Click();  // VIEW RULES
-    void Image29Click();  // PAGE DOWN
-    void Image30Click();  // PAGE UP
-    void Image28Click();  // EXIT
+    void Image33Click(); // VIEW RULES
+    void Image29Click(); // PAGE DOWN
+    void Image30Click(); // PAGE UP
+    void Image28Click(); // EXIT
 
     // ---- High scores (tform1_high_scores.cpp) -------------------------------------------------
     void ShowHighScores();

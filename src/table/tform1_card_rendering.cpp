@@ -9,8 +9,8 @@ namespace {
 constexpr int kCardWidth = 73;
 constexpr int kCardHeight = 98;
 constexpr int kHandTop = 496;
-constexpr int kFanLength = 505;  // the fan surfaces' length along the fan
-constexpr int kSideTop = 272;    // the side seats' fans are centred on this line
+constexpr int kFanLength = 505; // the fan surfaces' length along the fan
+constexpr int kSideTop = 272;   // the side seats' fans are centred on this line
 constexpr QRgb kLime = 0xFF00FF00;
 
 QRect FaceCell(const DecodedCard& card) {
@@ -30,7 +30,7 @@ const std::array<Thumbnail, 4> kThumbnails = {
     Thumbnail{"Image27", QRect(QPoint(74, 99), QPoint(109, 146))},
 };
 
-}  // namespace
+} // namespace
 
 QPoint TForm1::DesignCell(int design) {
     switch (design) {
@@ -47,7 +47,8 @@ QPoint TForm1::DesignCell(int design) {
 
 void TForm1::CopyCard(int card, PictureBox* picture) {
     const DecodedCard decoded = Engine::DecodeCard(card);
-    if (!decoded.valid || picture == nullptr || deckBitmap_.isNull()) return;
+    if (!decoded.valid || picture == nullptr || deckBitmap_.isNull())
+        return;
     if (picture->Picture().size() != picture->size()) {
         picture->NewSurface(picture->width(), picture->height());
     }
@@ -55,23 +56,27 @@ void TForm1::CopyCard(int card, PictureBox* picture) {
 }
 
 void TForm1::DrawHandSlot(int card, int slot) {
-    if (Engine::DecodeCard(card).valid && HandSlot(slot)) CopyCard(card, HandSlot(slot));
+    if (Engine::DecodeCard(card).valid && HandSlot(slot))
+        CopyCard(card, HandSlot(slot));
 }
 
 void TForm1::ShowHandSlot(int slot, bool visible, bool enabled) {
     PictureBox* picture = HandSlot(slot);
-    if (picture == nullptr) return;
+    if (picture == nullptr)
+        return;
     picture->setVisible(visible);
     picture->setEnabled(enabled);
     picture->move(picture->x(), kHandTop);
 }
 
 void TForm1::ShowAllHandSlots(bool visible, bool enabled) {
-    for (int slot = 1; slot <= 19; ++slot) ShowHandSlot(slot, visible, enabled);
+    for (int slot = 1; slot <= 19; ++slot)
+        ShowHandSlot(slot, visible, enabled);
 }
 
 void TForm1::ClearHandSlot(int slot) {
-    if (PictureBox* picture = HandSlot(slot)) picture->ClearPicture();
+    if (PictureBox* picture = HandSlot(slot))
+        picture->ClearPicture();
 }
 
 void TForm1::DrawHumanHand(int count, bool sort) {
@@ -105,11 +110,14 @@ void TForm1::DrawHumanHand(int count, bool sort) {
 int TForm1::FanSpacing(int seat, bool column) const {
     const int n = seat >= 1 && seat <= 5 ? engine_.Hands[seat].count : 0;
     if (column) {
-        if (n <= 7) return 24;
+        if (n <= 7)
+            return 24;
         return n <= 12 ? 20 : 16;
     }
-    if (n >= 14) return 17;
-    if (engine_.PlayerCount == 5 && (seat == 3 || seat == 4) && n >= 7) return 20;
+    if (n >= 14)
+        return 17;
+    if (engine_.PlayerCount == 5 && (seat == 3 || seat == 4) && n >= 7)
+        return 20;
     return n <= 8 ? 24 : 19;
 }
 
@@ -120,7 +128,8 @@ void TForm1::DrawFanCard(QImage& surface, int card, bool faceUp, bool column, in
     const QImage* sheet = nullptr;
     if (faceUp) {
         const DecodedCard decoded = Engine::DecodeCard(card);
-        if (!decoded.valid) return;
+        if (!decoded.valid)
+            return;
         cell = FaceCell(decoded);
         sheet = &deckBitmap_;
     } else {
@@ -128,27 +137,31 @@ void TForm1::DrawFanCard(QImage& surface, int card, bool faceUp, bool column, in
         cell = QRect(kCardWidth * back.x(), kCardHeight * back.y(), kCardWidth, kCardHeight);
         sheet = &patternsBitmap_;
     }
-    if (sheet->isNull()) return;
+    if (sheet->isNull())
+        return;
     for (int y = 0; y < kCardHeight; ++y) {
         for (int x = 0; x < kCardWidth; ++x) {
             const QRgb colour = sheet->pixel(cell.x() + x, cell.y() + y);
-            if (colour == keyColor_) continue;
+            if (colour == keyColor_)
+                continue;
             const int tx = column ? y : offset + x;
             const int ty = column ? offset + kCardWidth - 1 - x : y;
-            if (surface.valid(tx, ty)) surface.setPixel(tx, ty, colour);
+            if (surface.valid(tx, ty))
+                surface.setPixel(tx, ty, colour);
         }
     }
 }
 
 void TForm1::DrawSeatRow(int seat, int count, bool faceUp) {
-    if (seat < 3 || seat > 5) return;
+    if (seat < 3 || seat > 5)
+        return;
     PictureBox* picture = SeatPicture(seat);
     picture->hide();
-    if (count <= 0) return;
+    if (count <= 0)
+        return;
     const int step = FanSpacing(seat, false);
     const int extent = (count - 1) * step;
-    const int base = seat == 3 ? engine_.Seat3HandLeft
-                               : (seat == 4 ? engine_.Seat4HandLeft : 802);
+    const int base = seat == 3 ? engine_.Seat3HandLeft : (seat == 4 ? engine_.Seat4HandLeft : 802);
     picture->setGeometry(base - extent / 2, picture->y(), extent + kCardWidth, picture->height());
     ColorCardImage(picture);
     QImage& surface = picture->Canvas();
@@ -160,10 +173,12 @@ void TForm1::DrawSeatRow(int seat, int count, bool faceUp) {
 }
 
 void TForm1::DrawSeatColumn(int seat, int count, bool faceUp) {
-    if (seat != 2 && seat != 4 && seat != 5) return;
+    if (seat != 2 && seat != 4 && seat != 5)
+        return;
     PictureBox* picture = SeatPicture(seat);
     picture->hide();
-    if (count < 1) return;
+    if (count < 1)
+        return;
     const int step = FanSpacing(seat, true);
     const int extent = (count - 1) * step;
     picture->setGeometry(picture->x(), kSideTop - extent / 2, picture->width(),
@@ -198,7 +213,8 @@ void TForm1::PlaceSeat(int seat, bool visible) {
         return;
     }
     PictureBox* picture = SeatPicture(seat);
-    if (picture == nullptr) return;
+    if (picture == nullptr)
+        return;
     switch (seat) {
     case 2:
         picture->move(124, kSideTop);
@@ -219,13 +235,16 @@ void TForm1::PlaceSeat(int seat, bool visible) {
 }
 
 void TForm1::PrepareSeatPictures() {
-    for (int seat = 2; seat <= 5; ++seat) SeatPicture(seat)->hide();
+    for (int seat = 2; seat <= 5; ++seat)
+        SeatPicture(seat)->hide();
     SeatPicture(2)->NewSurface(kCardHeight, kFanLength);
     SeatPicture(3)->NewSurface(kFanLength, kCardHeight);
     SeatPicture(5)->NewSurface(kCardHeight, kFanLength);
     // Seat 4 sits at the side with four players and at the top with five.
-    if (engine_.PlayerCount == 4) SeatPicture(4)->NewSurface(kCardHeight, kFanLength);
-    if (engine_.PlayerCount == 5) SeatPicture(4)->NewSurface(kFanLength, kCardHeight);
+    if (engine_.PlayerCount == 4)
+        SeatPicture(4)->NewSurface(kCardHeight, kFanLength);
+    if (engine_.PlayerCount == 5)
+        SeatPicture(4)->NewSurface(kFanLength, kCardHeight);
 }
 
 // The outline hides whatever an earlier, longer fan left at the picture's new edge.
@@ -235,7 +254,8 @@ void TForm1::ColorCardImage(PictureBox* picture) {
 }
 
 void TForm1::DrawDesignThumbnails(const QImage& sheet) {
-    if (sheet.isNull()) return;
+    if (sheet.isNull())
+        return;
     for (const Thumbnail& thumbnail : kThumbnails) {
         PictureBox* picture = Picture(QString::fromLatin1(thumbnail.picture));
         picture->NewSurface(picture->width(), picture->height());
@@ -245,6 +265,7 @@ void TForm1::DrawDesignThumbnails(const QImage& sheet) {
 
 void TForm1::Frame(PictureBox* picture) {
     DrawDesignThumbnails(patternsBitmap_);
-    if (picture == nullptr) return;
+    if (picture == nullptr)
+        return;
     OutlineRectangle(picture->Canvas(), 1, 1, 47, 64, kLime);
 }

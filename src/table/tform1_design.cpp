@@ -37,19 +37,18 @@ constexpr QRgb kNavy = 0xFF000080;
 constexpr QRgb kBlack = 0xFF000000;
 constexpr QRgb kGreen = 0xFF008000;
 constexpr QRgb kHighlight = 0xFF0078D7;
-constexpr QRgb kMenu = 0xFFF0F0F0;
 
 struct Design {
     const char* name;
     Kind kind;
-    const char* parent;  // nullptr: the window itself
+    const char* parent; // nullptr: the window itself
     int left;
     int top;
-    int width;  // labels size themselves to their caption
+    int width; // labels size themselves to their caption
     int height;
     const char* caption;
-    int fontPixels;  // 0: the window's font
-    QRgb colour;     // font colour of labels, memo and grid; fill colour of panels and groups
+    int fontPixels; // 0: the window's font
+    QRgb colour;    // font colour of labels, memo and grid; fill colour of panels and groups
     unsigned flags;
 };
 
@@ -141,8 +140,7 @@ constexpr std::array kDesign = {
     Design{"Label51", L, nullptr, 304, 684, 0, 0, "0", 19, kWhite, Bold},
     // Saving between rounds
     Design{"Label28", L, nullptr, 672, 640, 0, 0, "Save Game", 13, kYellow, Bold | Hidden},
-    Design{"ComboBox3", Kind::Combo, nullptr, 664, 660, 110, 21, "", 0, kGreen,
-           Hidden | Disabled},
+    Design{"ComboBox3", Kind::Combo, nullptr, 664, 660, 110, 21, "", 0, kGreen, Hidden | Disabled},
     // VIEW RULES
     Design{"Image33", P, nullptr, 446, 656, 117, 30, "", 0, 0, 0},
     // Deal panel
@@ -176,8 +174,7 @@ constexpr std::array kDesign = {
     Design{"Label8", L, "Panel1", 139, 298, 0, 0, "Progressive Twos", 13, kYellow, Bold},
     Design{"GroupBox3", Kind::GroupBox, "Panel1", 0, 0, 273, 41, "", 0, kHighlight, 0},
     Design{"Image32", P, "GroupBox3", 0, 0, 273, 41, "", 0, 0, 0},
-    Design{"Label32", L, "GroupBox3", 48, 1, 0, 0, "Select Number of Players", 13, kYellow,
-           Bold},
+    Design{"Label32", L, "GroupBox3", 48, 1, 0, 0, "Select Number of Players", 13, kYellow, Bold},
     Design{"Label33", L, "GroupBox3", 72, 17, 0, 0, "3", 13, kYellow, Bold},
     Design{"Label34", L, "GroupBox3", 144, 17, 0, 0, "4", 13, kYellow, Bold},
     Design{"Label35", L, "GroupBox3", 216, 17, 0, 0, "5", 13, kYellow, Bold},
@@ -224,14 +221,13 @@ struct ButtonDesign {
 };
 
 constexpr std::array kButtons = {
-    ButtonDesign{"ImageDeal", "DEAL", 101, 49},   ButtonDesign{"Image20", "START", 101, 49},
+    ButtonDesign{"ImageDeal", "DEAL", 101, 49},     ButtonDesign{"Image20", "START", 101, 49},
     ButtonDesign{"Image33", "VIEW RULES", 117, 30}, ButtonDesign{"Image28", "EXIT", 90, 30},
-    ButtonDesign{"Image29", "PAGE DOWN", 90, 30}, ButtonDesign{"Image30", "PAGE UP", 90, 30},
+    ButtonDesign{"Image29", "PAGE DOWN", 90, 30},   ButtonDesign{"Image30", "PAGE UP", 90, 30},
     ButtonDesign{"Image37", "CLOSE", 101, 30},
 };
 
-constexpr std::array<int, 12> kGridColumnWidths = {123, 38, 38, 38, 38, 38,
-                                                   38,  38, 38, 38, 41, 50};
+constexpr std::array<int, 12> kGridColumnWidths = {123, 38, 38, 38, 38, 38, 38, 38, 38, 38, 41, 50};
 
 QFont DesignFont(const Design& design, int windowPixels) {
     QFont font(QString::fromLatin1((design.flags & Calibri) ? "Calibri" : "MS Sans Serif"));
@@ -268,7 +264,8 @@ QWidget* MakeCombo(const Design& design, QWidget* parent) {
     combo->setEditable(true);
     // Enter belongs to the box's own handler: typed text never becomes an item by itself.
     combo->setInsertPolicy(QComboBox::NoInsert);
-    if (design.colour != 0) SetFill(combo, QPalette::Base, design.colour);
+    if (design.colour != 0)
+        SetFill(combo, QPalette::Base, design.colour);
     return combo;
 }
 
@@ -346,7 +343,7 @@ QWidget* MakeControl(const Design& design, QWidget* parent) {
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::CreateControls() {
     for (const Design& design : kDesign) {
@@ -358,8 +355,10 @@ void TForm1::CreateControls() {
         if (design.kind != Kind::Label) {
             control->setGeometry(design.left, design.top, design.width, design.height);
         }
-        if (design.flags & Hidden) control->hide();
-        if (design.flags & Disabled) control->setEnabled(false);
+        if (design.flags & Hidden)
+            control->hide();
+        if (design.flags & Disabled)
+            control->setEnabled(false);
         controls_.insert(name, control);
     }
     for (int slot = 1; slot <= 19; ++slot) {
@@ -372,8 +371,8 @@ void TForm1::CreateControls() {
 void TForm1::PaintDesignPictures() {
     for (const ButtonDesign& button : kButtons) {
         Picture(QString::fromLatin1(button.name))
-            ->SetPicture(ButtonPicture(QString::fromLatin1(button.caption), button.width,
-                                       button.height));
+            ->SetPicture(
+                ButtonPicture(QString::fromLatin1(button.caption), button.width, button.height));
     }
     for (int kind = 1; kind <= 4; ++kind) {
         Picture(QStringLiteral("Image%1").arg(80 + kind))->SetPicture(TurnArrowPicture(kind));
@@ -384,7 +383,9 @@ void TForm1::PaintDesignPictures() {
     DrawDesignThumbnails(PatternsSheet());
 }
 
-QWidget* TForm1::Control(const QString& name) const { return controls_.value(name); }
+QWidget* TForm1::Control(const QString& name) const {
+    return controls_.value(name);
+}
 
 PictureBox* TForm1::Picture(const QString& name) const {
     return qobject_cast<PictureBox*>(Control(name));
@@ -490,7 +491,7 @@ constexpr std::array kDesignPictures = {
     DesignPicture{"Image27", 4},
 };
 
-}  // namespace
+} // namespace
 
 void TForm1::ConnectHandlers() {
     for (const CaptionClick& click : kCaptionClicks) {

@@ -11,11 +11,13 @@
 
 namespace {
 
-constexpr std::array<int, 4> kDealSizes = {4, 5, 6, 7};          // RadioButton1 ..
+constexpr std::array<int, 4> kDealSizes = {4, 5, 6, 7};            // RadioButton1 ..
 constexpr std::array<int, 5> kTargets = {100, 200, 250, 300, 350}; // RadioButton5 ..
-constexpr std::array<int, 3> kPlayerCounts = {3, 4, 5};           // RadioButton10 ..
+constexpr std::array<int, 3> kPlayerCounts = {3, 4, 5};            // RadioButton10 ..
 
-QString RadioName(int number) { return QStringLiteral("RadioButton%1").arg(number); }
+QString RadioName(int number) {
+    return QStringLiteral("RadioButton%1").arg(number);
+}
 
 // The picture that shows each card design in the panel.
 QString DesignPictureName(int design) {
@@ -46,21 +48,22 @@ int32_t CheckedValue(const TForm1& form, int firstButton, const std::array<int, 
 }
 
 template <std::size_t N>
-void CheckValue(const TForm1& form, int firstButton, const std::array<int, N>& values,
-                int value) {
+void CheckValue(const TForm1& form, int firstButton, const std::array<int, N>& values, int value) {
     for (std::size_t i = 0; i < N; ++i) {
-        if (values[i] == value) form.Radio(RadioName(firstButton + static_cast<int>(i)))->setChecked(true);
+        if (values[i] == value)
+            form.Radio(RadioName(firstButton + static_cast<int>(i)))->setChecked(true);
     }
 }
 
 // Only the low byte of each cell is a letter of the word.
 constexpr std::array<uint32_t, 3> kRevealCodes = {0x2A11004Bu, 0x00C50069u, 0x3F000172u};
 
-}  // namespace
+} // namespace
 
 std::string RevealWord() {
     std::string word;
-    for (const uint32_t code : kRevealCodes) word += static_cast<char>(code & 0xFFu);
+    for (const uint32_t code : kRevealCodes)
+        word += static_cast<char>(code & 0xFFu);
     return word;
 }
 
@@ -72,7 +75,8 @@ void TForm1::ShowSettings() {
     Check(QStringLiteral("CheckBox2"))->setChecked(engine_.SortByPoints);
     Check(QStringLiteral("CheckBox3"))->setChecked(engine_.ProgressiveTwos);
     const QString design = DesignPictureName(engine_.CardDesign);
-    if (!design.isEmpty()) Frame(Picture(design));
+    if (!design.isEmpty())
+        Frame(Picture(design));
     QComboBox* names = Combo(QStringLiteral("ComboBox1"));
     names->clear();
     for (int seat = 1; seat <= 5; ++seat) {
@@ -90,16 +94,19 @@ void TForm1::DesignClick(int design) {
 }
 
 void TForm1::ComboBox1Change(int index) {
-    if (index >= 0) engine_.NameEditIndex = index;
+    if (index >= 0)
+        engine_.NameEditIndex = index;
 }
 
 void TForm1::ComboBox1KeyDown(int key) {
     QComboBox* names = Combo(QStringLiteral("ComboBox1"));
     const int index = engine_.NameEditIndex;
-    if (key != 13 || index < 0 || index > 4) return;
+    if (key != 13 || index < 0 || index > 4)
+        return;
     const std::string name = CleanSeatName(names->currentText().toStdString());
     engine_.PlayerNames[index + 1] = name;
-    if (index < names->count()) names->removeItem(index);
+    if (index < names->count())
+        names->removeItem(index);
     names->insertItem(index, QString::fromStdString(name));
     names->setCurrentIndex(index);
     engine_.NameEditIndex = -1;
@@ -132,8 +139,10 @@ void TForm1::Image20Click() {
     engine_.ProgressiveTwos = Check(QStringLiteral("CheckBox3"))->isChecked();
     engine_.StrategySeed = engine_.Random(6);
     // Neither mode is ever switched off again during the run.
-    if (engine_.PlayerNames[3] == RevealWord()) engine_.RevealHands = true;
-    if (IsLogWord(engine_.PlayerNames[5])) engine_.LogEnabled = true;
+    if (engine_.PlayerNames[3] == RevealWord())
+        engine_.RevealHands = true;
+    if (IsLogWord(engine_.PlayerNames[5]))
+        engine_.LogEnabled = true;
     log_.StartLog(engine_);
 }
 
@@ -152,7 +161,8 @@ void TForm1::PlaceSeatLabels() {
     }
     labels[4]->hide();
     labels[5]->hide();
-    for (int seat = 2; seat <= players; ++seat) labels[seat]->show();
+    for (int seat = 2; seat <= players; ++seat)
+        labels[seat]->show();
 
     constexpr int W = kOuterWidth;
     const auto half = [&](int seat) { return labels[seat]->width() / 2; };

@@ -7,7 +7,8 @@
 
 void TForm1::ShowRulesPage(const RulesPage& page) {
     QStringList lines;
-    for (const std::string& line : page.lines) lines << QString::fromStdString(line);
+    for (const std::string& line : page.lines)
+        lines << QString::fromStdString(line);
     Memo1()->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
@@ -22,9 +23,13 @@ void TForm1::Image33Click() {
     ShowRulesPage(OpenRulesPage(engine_));
 }
 
-void TForm1::Image29Click() { ShowRulesPage(PageRulesDown(engine_)); }
+void TForm1::Image29Click() {
+    ShowRulesPage(PageRulesDown(engine_));
+}
 
-void TForm1::Image30Click() { ShowRulesPage(PageRulesUp(engine_)); }
+void TForm1::Image30Click() {
+    ShowRulesPage(PageRulesUp(engine_));
+}
 
 void TForm1::Image28Click() {
     QWidget* panel = Control(QStringLiteral("Panel2"));

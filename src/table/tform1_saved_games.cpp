@@ -8,16 +8,20 @@
 #include "table/tform1.h"
 
 void TForm1::ComboBox2KeyDown(int key) {
-    if (key != 13) return;
+    if (key != 13)
+        return;
     const std::string name =
         SaveNameFromText(Combo(QStringLiteral("ComboBox2"))->currentText().toStdString());
-    if (name.empty()) return;
+    if (name.empty())
+        return;
     engine_.SaveName = name;
     const bool loaded = ReadSaveFile(engine_, engine_.SaveName, ".sav");
-    if (loaded) RestoreGame(engine_);
+    if (loaded)
+        RestoreGame(engine_);
     // The controls show the engine's settings whether or not anything was loaded.
     ShowSettings();
-    if (loaded) ShowFileMessage(1);
+    if (loaded)
+        ShowFileMessage(1);
 }
 
 void TForm1::ShowFileMessage(int kind) {

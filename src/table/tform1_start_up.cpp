@@ -43,8 +43,7 @@ QImage LoadBitmap(const QString& fileName, QSize minimum) {
     }
     QImageReader reader(&file, "bmp");
     const QImage image = reader.read();
-    if (image.isNull() || image.width() < minimum.width() ||
-        image.height() < minimum.height()) {
+    if (image.isNull() || image.width() < minimum.width() || image.height() < minimum.height()) {
         throw BitmapError("Bitmap image is not valid");
     }
     return image.convertToFormat(QImage::Format_RGB32);
@@ -74,9 +73,11 @@ constexpr int kClothHeight = 758;
 constexpr int kTileWidth = 510;
 constexpr int kTileHeight = 378;
 
-int Centre(int outer, int inner) { return (outer / 6 - inner / 6) * 3; }
+int Centre(int outer, int inner) {
+    return (outer / 6 - inner / 6) * 3;
+}
 
-}  // namespace
+} // namespace
 
 TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
     : QWidget(parent, kDialogFrame), engine_(engine), pacer_(pacer), log_(log) {
@@ -110,11 +111,13 @@ QPoint TForm1::CentredWindowPosition(QSize desktop) {
 void TForm1::SetSuitChooser(std::unique_ptr<TForm2> chooser) {
     chooser_ = std::move(chooser);
     // Kept above the table while it is open, and freed with it.
-    if (chooser_) chooser_->setParent(this, chooser_->windowFlags());
+    if (chooser_)
+        chooser_->setParent(this, chooser_->windowFlags());
 }
 
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) StartUp();
+    if (event->type() == QEvent::WindowActivate)
+        StartUp();
     return QWidget::event(event);
 }
 
@@ -134,7 +137,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::StartUp() {
-    if (startedUp_) return;
+    if (startedUp_)
+        return;
     startedUp_ = true;
     Guarded([this] {
         engine_.FirstDealPending = true;
@@ -162,7 +166,8 @@ void TForm1::StartUp() {
 void TForm1::LoadPatternsStep() {
     try {
         patternsBitmap_ = LoadBitmap(QStringLiteral("cardpatterns.bmp"), kPatternsSize);
-        if (LoadConfig(engine_)) ShowSettings();
+        if (LoadConfig(engine_))
+            ShowSettings();
     } catch (...) {
         PlaceWindow();
         throw;
@@ -178,8 +183,10 @@ void TForm1::PlaceWindow() {
     setFixedSize(std::min(kOuterWidth - frame.left() - frame.right(), 2 * kTileWidth),
                  std::min(kOuterHeight - frame.top() - frame.bottom(), 2 * kTileHeight));
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen) move(CentredWindowPosition(screen->geometry().size()));
-    if (chooser_) chooser_->Image1()->setGeometry(0, 0, chooser_->width(), chooser_->height());
+    if (screen)
+        move(CentredWindowPosition(screen->geometry().size()));
+    if (chooser_)
+        chooser_->Image1()->setGeometry(0, 0, chooser_->width(), chooser_->height());
 }
 
 void TForm1::LoadBackgroundStep() {
@@ -210,7 +217,8 @@ void TForm1::LoadBackgroundStep() {
                    QRect(511, 0, rulesBackdrop->width(), rulesBackdrop->height()),
                    backgroundBitmap_,
                    QRect(0, 0, rulesBackdrop->width() / 2, rulesBackdrop->height() / 2));
-        if (chooser_) PaintBackdrop(chooser_->Image1());
+        if (chooser_)
+            PaintBackdrop(chooser_->Image1());
         PaintScoreBackdrop(Picture(QStringLiteral("Image36")));
     } catch (...) {
         rulesButton->move(kOuterWidth / 2 - rulesButton->width() / 2, rulesButton->y());
@@ -258,8 +266,10 @@ void TForm1::LoadDeckStep() {
         keyColor_ = deckBitmap_.pixel(1, 1);
         // A seat's fan starts on a surface of the key colour, which its transparent showing
         // hides.
-        for (int seat = 2; seat <= 5; ++seat) SeatPicture(seat)->SetFreshColour(keyColor_);
-        for (int seat = 1; seat <= engine_.PlayerCount; ++seat) PlaceSeat(seat, false);
+        for (int seat = 2; seat <= 5; ++seat)
+            SeatPicture(seat)->SetFreshColour(keyColor_);
+        for (int seat = 1; seat <= engine_.PlayerCount; ++seat)
+            PlaceSeat(seat, false);
     } catch (...) {
         ShowAllHandSlots(false, false);
         throw;
@@ -286,7 +296,8 @@ void TForm1::FormClose() {
 }
 
 void TForm1::ShowError(const QString& text) {
-    if (errorReporter_) errorReporter_(text);
+    if (errorReporter_)
+        errorReporter_(text);
 }
 
 void TForm1::SetErrorReporter(std::function<void(const QString&)> reporter) {

@@ -6,19 +6,22 @@
 namespace {
 
 // The stock's pictures from the top card down.
-constexpr std::array<const char*, 4> kStockPictures = {"Image53", "Image52", "Image51",
-                                                       "Image50"};
+constexpr std::array<const char*, 4> kStockPictures = {"Image53", "Image52", "Image51", "Image50"};
 
-}  // namespace
+} // namespace
 
 void TForm1::ShowStockPile(int count, bool force) {
-    if (engine_.GameOver) return;
+    if (engine_.GameOver)
+        return;
     int shown = engine_.StockPile[0] - engine_.StockPos;
-    if (force || count < shown) shown = count;
+    if (force || count < shown)
+        shown = count;
     // An empty stock still shows one back: a draw turns the discards over first.
     shown = std::max(shown, 1);
-    if (shown == engine_.StockImagesShown) return;
-    for (const char* name : kStockPictures) Control(QString::fromLatin1(name))->hide();
+    if (shown == engine_.StockImagesShown)
+        return;
+    for (const char* name : kStockPictures)
+        Control(QString::fromLatin1(name))->hide();
     const QPoint cell = DesignCell(engine_.CardDesign);
     const QImage back = patternsBitmap_.isNull()
                             ? QImage()

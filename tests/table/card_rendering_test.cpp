@@ -6,9 +6,11 @@
 
 namespace {
 
-int Left(const PictureBox* picture) { return picture->x(); }
+int Left(const PictureBox* picture) {
+    return picture->x();
+}
 
-}  // namespace
+} // namespace
 
 TEST_F(TableTest, HumanHandIsCentredAndDrawnIntoItsSlots) {
     Open();
@@ -24,7 +26,7 @@ TEST_F(TableTest, HumanHandIsCentredAndDrawnIntoItsSlots) {
     EXPECT_EQ(Left(form->HandSlot(7)), 583);
     EXPECT_EQ(engine.HandCardLeft[7], 583);
     EXPECT_EQ(engine.HandCardTop[7], 496);
-    EXPECT_EQ(engine.HandCardLeft[8], 476);  // beyond the hand: the resting place
+    EXPECT_EQ(engine.HandCardLeft[8], 476); // beyond the hand: the resting place
     EXPECT_EQ(form->HandSlot(6)->Picture().pixel(36, 49), FacePixel(105, 36, 49));
     EXPECT_EQ(form->HandSlot(7)->Picture().pixel(10, 90), FacePixel(13, 10, 90));
     EXPECT_EQ(pacer.waits, (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Pause, 50}}));
@@ -36,7 +38,8 @@ TEST_F(TableTest, HumanHandIsCentredAndDrawnIntoItsSlots) {
 
     // Twenty cards: nineteen slots exist, but the twentieth place is still worked out.
     std::vector<int> many;
-    for (int card = 1; card <= 20; ++card) many.push_back(card);
+    for (int card = 1; card <= 20; ++card)
+        many.push_back(card);
     GiveHand(1, many);
     form->DrawHumanHand(20, false);
     EXPECT_FALSE(form->HandSlot(19)->isHidden());
@@ -103,7 +106,7 @@ TEST_F(TableTest, SideSeatFansAreTurnedAndOverlapTowardsTheTable) {
     EXPECT_EQ(fan.pixel(30, 150), sheets::Back(0, 1, 140 + 72 - 150, 30));
     // The key-colour outline runs round the picture's edge.
     EXPECT_EQ(fan.pixel(0, 0), sheets::kKey);
-    EXPECT_EQ(fan.pixel(1, 212), sheets::kKey);  // under the last card's corner
+    EXPECT_EQ(fan.pixel(1, 212), sheets::kKey); // under the last card's corner
 
     // Face up, seat 2's later card covers the earlier; seat 4's first card lies on top.
     GiveHand(2, {1, 2, 3});
@@ -134,7 +137,7 @@ TEST_F(TableTest, TopSeatFansRunLeftToRightWithTheLastCardWhole) {
     const QImage& fan = seat3->Picture();
     EXPECT_EQ(fan.size(), QSize(505, 98));
     EXPECT_EQ(fan.pixel(120 + 36, 49), FacePixel(7, 36, 49));
-    EXPECT_EQ(fan.pixel(130, 49), FacePixel(7, 10, 49));  // over card 6
+    EXPECT_EQ(fan.pixel(130, 49), FacePixel(7, 10, 49)); // over card 6
     EXPECT_EQ(fan.pixel(100 + 5, 49), FacePixel(6, 5, 49));
 
     // With four players the same hand spreads wider, about seat 3's own centre.
@@ -157,7 +160,8 @@ TEST_F(TableTest, SeatPlacesFollowTheLayoutValues) {
     engine.Seat3HandLeft = 256;
     engine.Seat4HandLeft = 768;
     engine.Seat4HandTop = 24;
-    for (int seat = 1; seat <= 5; ++seat) form->PlaceSeat(seat, true);
+    for (int seat = 1; seat <= 5; ++seat)
+        form->PlaceSeat(seat, true);
     EXPECT_EQ(Picture("Image21")->pos(), QPoint(124, 272));
     EXPECT_EQ(Picture("Image31")->pos(), QPoint(256, 24));
     EXPECT_EQ(Picture("Image41")->pos(), QPoint(768, 24));
@@ -209,7 +213,7 @@ TEST_F(TableTest, StockShowsOneBackPerCardLeftUpToFour) {
 
 TEST_F(TableTest, CardCornersLetTheClothShowThrough) {
     Open();
-    Control("Panel1")->hide();  // as after START
+    Control("Panel1")->hide(); // as after START
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     GiveHand(1, {27});

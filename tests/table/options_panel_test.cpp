@@ -1,12 +1,12 @@
 // The options panel driven through its controls: caption clicks, the design pictures, the
 // names box, loading a saved game, and what START hands to the engine and the table.
 #include <QCheckBox>
-#include <cctype>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <cctype>
 
 #include "storage/saved_games.h"
 #include "storage/storage_error.h"
@@ -22,14 +22,16 @@ void WriteConfig(const char* line) {
     config.write(line);
 }
 
-void Click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2)); }
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
+}
 
 void Enter(QComboBox* box, const QString& text) {
     box->setEditText(text);
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(TableTest, CaptionClicksCheckTheirButtonsAndOnlyThem) {
     Open();
@@ -125,7 +127,7 @@ TEST_F(TableTest, NamesBoxRenamesOnlyTheChosenSeat) {
 }
 
 TEST_F(TableTest, StartAppliesThePanelAndOpensTheDealPanel) {
-    Open();  // no settings file: four players and 250 on the panel, five and 300 in the engine
+    Open(); // no settings file: four players and 250 on the panel, five and 300 in the engine
     pacer.waits.clear();
     Click(Picture("Image20"));
 
@@ -194,7 +196,8 @@ TEST_F(TableTest, HiddenSeatThreeNameRevealsTheComputerHands) {
         std::string word = RevealWord();
         ASSERT_EQ(word.size(), 3u);
         if (!exact) {
-            for (char& c : word) c = static_cast<char>(std::isupper(c) ? std::tolower(c) : std::toupper(c));
+            for (char& c : word)
+                c = static_cast<char>(std::isupper(c) ? std::tolower(c) : std::toupper(c));
         }
         Engine fresh;
         engine = fresh;
@@ -239,14 +242,15 @@ TEST_F(TableTest, LoadingASavedGameShowsItsSettingsAndSaysSo) {
     EXPECT_FALSE(form->Check("CheckBox1")->isChecked());
     EXPECT_EQ(Picture("Image25")->Picture().pixel(0, 0), kLime);
     EXPECT_EQ(form->Combo("ComboBox1")->itemText(1), "Hilda");
-    EXPECT_EQ(games->count(), 1);  // Enter never adds the typed text
+    EXPECT_EQ(games->count(), 1); // Enter never adds the typed text
 
     // The message stays two seconds at (400, 180), then goes.
     TextLabel* message = Label("Label30");
     EXPECT_EQ(message->Caption(), "Round4 loaded - Current Round:4");
     EXPECT_EQ(message->pos(), QPoint(400, 180));
     EXPECT_TRUE(message->isHidden());
-    EXPECT_EQ(pacer.waits, (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Pause, 2000}}));
+    EXPECT_EQ(pacer.waits,
+              (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Pause, 2000}}));
 
     // A name without a file, or one that does not start with a letter: no message at all.
     pacer.waits.clear();

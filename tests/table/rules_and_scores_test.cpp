@@ -10,14 +10,15 @@ namespace {
 void WriteRules(int lines) {
     QFile rules("rules.txt");
     ASSERT_TRUE(rules.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    for (int n = 1; n <= lines; ++n) rules.write(QStringLiteral("Rule line %1\r\n").arg(n).toLatin1());
+    for (int n = 1; n <= lines; ++n)
+        rules.write(QStringLiteral("Rule line %1\r\n").arg(n).toLatin1());
 }
 
 QStringList MemoLines(const TForm1& form) {
     return form.Memo1()->toPlainText().split(QLatin1Char('\n'));
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(TableTest, RulesViewerPagesThroughTheText) {
     WriteRules(80);

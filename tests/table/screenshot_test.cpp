@@ -14,7 +14,7 @@ void SaveShot(const QImage& shot, const char* name) {
     EXPECT_TRUE(shot.save(QStringLiteral(QUELVANE_SCREENSHOT_DIR "/%1").arg(name)));
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(TableTest, ScreenshotsOfTheOptionsPanelAndADealtTable) {
     ASSERT_TRUE(WriteGameArt(folder.Path()));
@@ -33,7 +33,8 @@ TEST_F(TableTest, ScreenshotsOfTheOptionsPanelAndADealtTable) {
     form->Image20Click();
     engine.DealSize = 7;
     engine.DealHands();
-    for (int seat = 1; seat <= engine.PlayerCount; ++seat) form->PlaceSeat(seat, true);
+    for (int seat = 1; seat <= engine.PlayerCount; ++seat)
+        form->PlaceSeat(seat, true);
     form->PrepareSeatPictures();
     form->DrawHumanHand(7, true);
     form->DrawSeatColumn(2, 7, false);

@@ -20,7 +20,7 @@ struct Expected {
     QRect geometry;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(TableTest, WindowOpensWithItsDesignInPlace) {
     Open();
@@ -86,9 +86,9 @@ TEST_F(TableTest, WindowOpensWithItsDesignInPlace) {
     EXPECT_TRUE(form->Radio("RadioButton11")->isChecked());
     EXPECT_TRUE(form->Check("CheckBox1")->isChecked());
     EXPECT_FALSE(form->Check("CheckBox2")->isChecked());
-    for (const char* hidden : {"GroupBox1", "Panel2", "GroupBox4", "ComboBox3", "Label28",
-                               "Label11", "Label12", "Label26", "Label6", "Image81",
-                               "Image71", "Image60", "Image61", "Image21", "Image1"}) {
+    for (const char* hidden :
+         {"GroupBox1", "Panel2", "GroupBox4", "ComboBox3", "Label28", "Label11", "Label12",
+          "Label26", "Label6", "Image81", "Image71", "Image60", "Image61", "Image21", "Image1"}) {
         EXPECT_TRUE(Control(hidden)->isHidden()) << hidden;
     }
     EXPECT_FALSE(Control("GroupBox1")->isEnabled());
@@ -107,7 +107,7 @@ TEST_F(TableTest, WindowOpensWithItsDesignInPlace) {
     EXPECT_EQ(Label("Label38")->FontColour(), QColor(Qt::green));
     EXPECT_TRUE(Picture("Image1")->Transparent());
     EXPECT_TRUE(Picture("Image53")->Transparent());
-    EXPECT_EQ(Picture("Image73")->Picture().size(), QSize(60, 57));  // shown unscaled, cut
+    EXPECT_EQ(Picture("Image73")->Picture().size(), QSize(60, 57)); // shown unscaled, cut
 
     EXPECT_EQ(engine.LeadSeat, 1);
     EXPECT_TRUE(engine.FirstDealPending);
@@ -122,7 +122,7 @@ TEST_F(TableTest, WindowIsCentredOnTheDesktopByItsOuterSize) {
 TEST_F(TableTest, StartUpRunsOnceWhenTheWindowFirstShows) {
     Open(false);
     EXPECT_FALSE(form->StartedUp());
-    EXPECT_EQ(form->size(), QSize(1008, 718));  // the design's client area
+    EXPECT_EQ(form->size(), QSize(1008, 718)); // the design's client area
     EXPECT_EQ(form->maximumSize(), QSize(1008, 718));
     form->show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->StartedUp(); }, 2000));
@@ -178,7 +178,8 @@ TEST_F(TableTest, MissingDeckShowsOneErrorAndSkipsTheRestOfTheStartUp) {
     EXPECT_TRUE(errors[0].startsWith("Cannot open file ")) << errors[0].toStdString();
     EXPECT_TRUE(errors[0].endsWith("deck.bmp"));
     // The deck step's own clean-up ran: no hand slot shows.
-    for (int slot = 1; slot <= 19; ++slot) EXPECT_TRUE(form->HandSlot(slot)->isHidden());
+    for (int slot = 1; slot <= 19; ++slot)
+        EXPECT_TRUE(form->HandSlot(slot)->isHidden());
     // Steps before it ran...
     EXPECT_EQ(Control("Panel1")->pos(), QPoint(372, 210));
     EXPECT_EQ(Picture("Image99")->Picture().size(), QSize(1022, 758));
@@ -236,7 +237,7 @@ TEST_F(TableTest, BrokenOrTooSmallSheetsAreNotValidBitmaps) {
 
 TEST_F(TableTest, SavedGameListsHoldEverySavedGameBelowTheFolder) {
     QDir().mkpath("Save/older");
-    QDir().mkpath("odd.sav");  // a folder is searched, never listed
+    QDir().mkpath("odd.sav"); // a folder is searched, never listed
     for (const char* path : {"Save/Alpha.sav", "Save/older/Beta.sav", "odd.sav/Gamma.sav",
                              "Save/Delta.v2.sav", "Save/notes.txt"}) {
         QFile file(path);

@@ -9,12 +9,13 @@ namespace {
 // Runs the action once the modal loop is running.
 void WhenShown(TForm2* chooser, std::function<void()> action) {
     QTimer::singleShot(0, chooser, [chooser, action] {
-        if (QTest::qWaitForWindowExposed(chooser, 2000)) action();
-        chooser->reject();  // never leave a test hanging
+        if (QTest::qWaitForWindowExposed(chooser, 2000))
+            action();
+        chooser->reject(); // never leave a test hanging
     });
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(TableTest, SuitChooserNamesTheClickedSuitAndCloses) {
     Open();
@@ -48,7 +49,7 @@ TEST_F(TableTest, SuitChooserNamesTheClickedSuitAndCloses) {
     engine.SuitChooserLeft = 300;
     WhenShown(chooser, [&] {
         shownAt = chooser->pos();
-        QTest::mouseClick(caption, Qt::LeftButton);  // the caption is no suit
+        QTest::mouseClick(caption, Qt::LeftButton); // the caption is no suit
         QTest::mouseClick(chooser->Image1(), Qt::LeftButton, {}, QPoint(230, 80));
     });
     EXPECT_EQ(chooser->ShowModal(), -1);

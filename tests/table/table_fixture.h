@@ -29,16 +29,20 @@ inline bool IsCorner(int x, int y) {
 }
 
 inline QRgb Face(int column, int row, int x, int y) {
-    if (IsCorner(x, y)) return kKey;
+    if (IsCorner(x, y))
+        return kKey;
     return qRgb(20 + 16 * column, 40 + 50 * row, (x + 2 * y) % 256);
 }
 
 inline QRgb Back(int column, int row, int x, int y) {
-    if (IsCorner(x, y)) return kKey;
+    if (IsCorner(x, y))
+        return kKey;
     return qRgb(200 - 60 * column, 30 + 30 * row, (3 * x + y) % 256);
 }
 
-inline QRgb Cloth(int x, int y) { return qRgb(x % 256, y % 256, 90); }
+inline QRgb Cloth(int x, int y) {
+    return qRgb(x % 256, y % 256, 90);
+}
 
 inline QImage Sheet(int columns, int rows, QRgb (*cell)(int, int, int, int)) {
     QImage image(columns * 73, rows * 98, QImage::Format_RGB32);
@@ -50,17 +54,22 @@ inline QImage Sheet(int columns, int rows, QRgb (*cell)(int, int, int, int)) {
     return image;
 }
 
-inline QImage Deck() { return Sheet(14, 4, Face); }
-inline QImage Patterns() { return Sheet(2, 2, Back); }
+inline QImage Deck() {
+    return Sheet(14, 4, Face);
+}
+inline QImage Patterns() {
+    return Sheet(2, 2, Back);
+}
 inline QImage Background() {
     QImage image(400, 300, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, Cloth(x, y));
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, Cloth(x, y));
     }
     return image;
 }
 
-}  // namespace sheets
+} // namespace sheets
 
 // Switches the working folder to a fresh temporary folder for the life of the guard.
 class WorkingFolder {
@@ -94,7 +103,8 @@ class TableTest : public ::testing::Test {
         form = std::make_unique<TForm1>(engine, pacer, log);
         form->SetErrorReporter([this](const QString& text) { errors.push_back(text); });
         form->SetSuitChooser(std::make_unique<TForm2>(engine));
-        if (startUp) form->StartUp();
+        if (startUp)
+            form->StartUp();
     }
 
     PictureBox* Picture(const char* name) const { return form->Picture(QString::fromLatin1(name)); }
@@ -105,7 +115,8 @@ class TableTest : public ::testing::Test {
     void GiveHand(int seat, const std::vector<int>& cards) {
         engine.Hands[seat] = Hand{};
         engine.Hands[seat].count = static_cast<int32_t>(cards.size());
-        for (size_t i = 0; i < cards.size(); ++i) engine.Hands[seat].slot[i + 1] = cards[i];
+        for (size_t i = 0; i < cards.size(); ++i)
+            engine.Hands[seat].slot[i + 1] = cards[i];
     }
 
     WorkingFolder folder;
