@@ -149,6 +149,7 @@ class TForm1 : public QWidget {
     void PaintBackdrop(PictureBox* picture);
     void PaintScoreBackdrop(PictureBox* picture);
     void PlaceWindow();
+    void FitOuterSize();
 
     // Card rendering helpers (tform1_card_rendering.cpp)
     void DrawFanCard(QImage& surface, int card, bool faceUp, bool column, int offset);
@@ -173,6 +174,8 @@ class TForm1 : public QWidget {
     QRgb noticeColor_ = 0;
     bool startedUp_ = false;
     bool shownOnce_ = false;
+    bool fitted_ = false;      // the start-up has given the window its outer size
+    bool frameFitted_ = false; // ...counting the desktop's frame
     std::unique_ptr<TForm2> chooser_;
     std::function<void(const QString&)> errorReporter_;
 };

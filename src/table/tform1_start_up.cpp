@@ -116,8 +116,14 @@ void TForm1::SetSuitChooser(std::unique_ptr<TForm2> chooser) {
 }
 
 bool TForm1::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
+    const bool activated = event->type() == QEvent::WindowActivate;
+    if (activated)
         StartUp();
+    // The desktop may frame the window only after the start-up has sized and placed it; the
+    // frame is then taken into account once.
+    if (fitted_ && !frameFitted_ && (activated || event->type() == QEvent::Move) &&
+        windowHandle() && !windowHandle()->frameMargins().isNull())
+        PlaceWindow();
     return QWidget::event(event);
 }
 
@@ -175,13 +181,19 @@ void TForm1::LoadPatternsStep() {
     PlaceWindow();
 }
 
-void TForm1::PlaceWindow() {
-    // The outer size becomes 1024 x 760 whatever the desktop's frame takes of it, which leaves
-    // room below the design's 718 rows for the last high-score row; never larger than the
-    // cloth's four tiles cover.
+// The outer size becomes 1024 x 760 whatever the desktop's frame takes of it, which leaves room
+// below the design's 718 rows for the last high-score row; never larger than the cloth's four
+// tiles cover.
+void TForm1::FitOuterSize() {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    fitted_ = true;
+    frameFitted_ = !frame.isNull();
     setFixedSize(std::min(kOuterWidth - frame.left() - frame.right(), 2 * kTileWidth),
                  std::min(kOuterHeight - frame.top() - frame.bottom(), 2 * kTileHeight));
+}
+
+void TForm1::PlaceWindow() {
+    FitOuterSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen)
         move(CentredWindowPosition(screen->geometry().size()));
