@@ -113,7 +113,7 @@ class TForm1 : public QWidget {
     void ShowHighScores();
     void ShowGamesAndWins();
 
-    // ---- Handler boundary (tform1_start_up.cpp) -------------------------------------------------
+    // ---- Handler boundary (tform1_start_up.cpp) -----------------------------------------------
     // Runs one event handler; a file or bitmap failure inside it ends the handler and is shown
     // in a message box, and the game goes on.
     template <class Handler> void Guarded(Handler&& handler);
