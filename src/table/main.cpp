@@ -1,5 +1,5 @@
-// The program: the engine's start-up, then the table window and the suit chooser, then the
-// window system's loop until the table closes.
+// The program: the engine's start-up, then the table window and the suit chooser with the turn
+// flow that plays on them, then the window system's loop until the table closes.
 #include <QApplication>
 #include <memory>
 
@@ -8,6 +8,8 @@
 #include "storage/game_log.h"
 #include "storage/storage.h"
 #include "suitchooser/tform2.h"
+#include "table/flow/storage_link.h"
+#include "table/flow/turn_flow.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
 
@@ -18,10 +20,15 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     InstallFontSubstitutes();
     GameLog log;
+    FileStorage storage(log);
     RealPacer pacer;
     TForm1 form1(engine, pacer, log);
     pacer.SetWindow(&form1);
     form1.SetSuitChooser(std::make_unique<TForm2>(engine));
+    TurnFlow flow(engine, form1, storage);
+    form1.SetTurnFlow(&flow);
     form1.show();
-    return application.exec();
+    const int result = application.exec();
+    form1.SetTurnFlow(nullptr);
+    return result;
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "table/flow/table_view.h"
 
 class GameLog;
 struct RulesPage;
@@ -20,6 +21,7 @@ class Pacer;
 class PictureBox;
 class TextLabel;
 class TForm2;
+class TurnFlow;
 class QCheckBox;
 class QComboBox;
 class QPlainTextEdit;
@@ -33,11 +35,17 @@ class BitmapError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-class TForm1 : public QWidget {
+// The window is also the table the turn flow shows the game on: it puts pictures and texts in
+// place and waits through its pacer, and forwards the play controls' events to the flow.
+class TForm1 : public QWidget, public TableView {
     Q_OBJECT
   public:
     TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // The turn flow that plays on this table; the play controls do nothing without one.
+    void SetTurnFlow(TurnFlow* flow) { flow_ = flow; }
+    TurnFlow* Flow() const { return flow_; }
 
     static constexpr int kClientWidth = 1008;
     static constexpr int kClientHeight = 718;
@@ -78,19 +86,71 @@ class TForm1 : public QWidget {
     void CopyCard(int card, PictureBox* picture);
     void DrawHandSlot(int card, int slot);
     void ShowHandSlot(int slot, bool visible, bool enabled);
-    void ShowAllHandSlots(bool visible, bool enabled);
-    void ClearHandSlot(int slot);
-    void DrawHumanHand(int count, bool sort);
+    void ShowAllHandSlots(bool visible, bool enabled) override;
+    void ClearHandSlot(int slot) override;
+    void DrawHumanHand(int count) override; // lays the hand out as it stands; no wait
+    void DrawHumanHand(int count, bool sort);     // orders it first, then waits 50 ms
     int FanSpacing(int seat, bool column) const;
     void DrawSeatRow(int seat, int count, bool faceUp);
     void DrawSeatColumn(int seat, int count, bool faceUp);
-    void PlaceSeat(int seat, bool visible);
-    void PrepareSeatPictures();
+    void PlaceSeat(int seat, bool visible) override;
+    void PrepareSeatPictures() override;
+    void DrawSeatHand(int seat, int count, bool faceUp) override; // row or column by seat
+    void SetSlotTop(int slot, int top) override;
     void ColorCardImage(PictureBox* picture);
     void Frame(PictureBox* picture);
 
     // ---- Stock pile (tform1_stock_pile.cpp) ---------------------------------------------------
-    void ShowStockPile(int count, bool force);
+    void ShowStockPile(int count, bool force); // repaints only when the number of backs changes
+    void ShowStockPile(int backs) override;    // paints that many backs
+    void MoveStockCard(int seat, int step) override;
+    void FlipStockCard(int step) override;
+    void ReturnStockCard() override;
+    void HideStockPile() override;
+
+    // ---- Discard pile and card flights (tform1_card_movement.cpp) -----------------------------
+    void StartCardFlight(int card, int seat, int slot) override;
+    void MoveCardFlight(int step, int pileDepth) override;
+    void EndCardFlight() override;
+    void ShowDiscardTop(int card) override;
+    void ShowDiscardPictures() override;
+    void RaiseDiscardPile() override;
+    void HideDiscardPictures() override;
+    void PaintFace(int card, PictureBox* picture); // a face as the discard pile shows it
+
+    // ---- Status displays (tform1_status_displays.cpp) -----------------------------------------
+    void ShowStatusText(const std::string& text, LabelPlace place, StatusColour colour) override;
+    void HideStatusText() override;
+    void SetArrowVisible(int kind, bool visible) override;
+    void ShowTurnArrow(const MarkerPlace& place) override;
+    void ShowSuitMarker(int suit) override;
+    void HideSuitMarkers() override;
+    void ShowNotice(const std::string& text) override;
+    void HideNotice() override;
+
+    // ---- Scoreboard (tform1_scoreboard.cpp) ---------------------------------------------------
+    void ShowSeatLabel(int seat, const std::string& text) override;
+    void ShowScoresBanner(const std::string& text) override;
+    void HideScoresBanner() override;
+    void ShowScoreGrid(const ScoreGridTexts& cells) override;
+    void HideScoreGrid() override;
+    void ShowGameOver(const std::string& banner, const std::string& winner) override;
+    void ShowFinalScore(const std::string& text) override;
+
+    // ---- Play controls and pacing (tform1_play_events.cpp) ------------------------------------
+    void ImageDealClick();
+    void HandSlotMouseDown(int slot, Qt::MouseButton button); // Image1MouseDown .. Image19MouseDown
+    void Image53MouseDown(Qt::MouseButton button);
+    void Image37Click(); // CLOSE under the score grid
+    void ComboBox3KeyDown(int key);
+    int CheckedDealSize() const override;
+    void HideDealPanel() override;
+    void ShowDealPanel() override;
+    void Repaint() override;
+    void Pause(int ms) override;
+    void Sleep(int ms) override;
+    bool Closing() const override { return closing_; }
+    int OpenSuitChooser() override;
 
     // ---- Options panel (tform1_options_panel.cpp) ---------------------------------------------
     void ShowSettings();
@@ -101,7 +161,11 @@ class TForm1 : public QWidget {
 
     // ---- Saved games (tform1_saved_games.cpp) -------------------------------------------------
     void ComboBox2KeyDown(int key);
-    void ShowFileMessage(int kind); // 1 loaded, 2 saved
+    void ShowFileMessage(int kind); // 1 loaded, 2 saved; stays two seconds
+    void ShowFileMessage(int kind, const std::string& text) override;
+    void HideFileMessage() override;
+    void ShowSaveBox() override;
+    void HideSaveBox() override;
 
     // ---- Rules viewer (tform1_rules_viewer.cpp) -----------------------------------------------
     void Image33Click(); // VIEW RULES
@@ -111,18 +175,16 @@ class TForm1 : public QWidget {
 
     // ---- High scores (tform1_high_scores.cpp) -------------------------------------------------
     void ShowHighScores();
-    void ShowGamesAndWins();
+    void ShowGamesAndWins() override;
 
     // ---- Handler boundary (tform1_start_up.cpp) -----------------------------------------------
     // Runs one event handler; a file or bitmap failure inside it ends the handler and is shown
     // in a message box, and the game goes on.
     template <class Handler> void Guarded(Handler&& handler);
     void ShowError(const QString& text);
+    void ShowError(const std::string& text) override;
     // Replaces the message box, for tests.
     void SetErrorReporter(std::function<void(const QString&)> reporter);
-
-    // Discard tops painted since the deal; the pile's edge strips follow it.
-    int32_t PileDepth = 0;
 
   protected:
     bool event(QEvent* event) override;
@@ -158,6 +220,10 @@ class TForm1 : public QWidget {
     // Options panel helpers (tform1_options_panel.cpp)
     void PlaceSeatLabels();
 
+    // Play control helpers (tform1_play_events.cpp)
+    void ConnectPlayHandlers();
+    void RunTurnSequence(const std::function<void()>& body);
+
     // Rules viewer helper (tform1_rules_viewer.cpp)
     void ShowRulesPage(const RulesPage& page);
 
@@ -178,14 +244,42 @@ class TForm1 : public QWidget {
     bool frameFitted_ = false; // ...counting the desktop's frame
     std::unique_ptr<TForm2> chooser_;
     std::function<void(const QString&)> errorReporter_;
+    TurnFlow* flow_ = nullptr;
+    int handlerDepth_ = 0; // handlers on the stack; the window may not go while one runs
+    bool closing_ = false; // the window was asked to close; it goes once no handler runs
+    // The card in flight: where it set off and how far it moves at each step.
+    QPoint flightStart_;
+    QPoint flightStep_;
+};
+
+// Counts a handler on the stack for as long as it runs.
+class HandlerScope {
+  public:
+    explicit HandlerScope(int& depth) : depth_(depth) { ++depth_; }
+    ~HandlerScope() { --depth_; }
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+
+  private:
+    int& depth_;
 };
 
 template <class Handler> void TForm1::Guarded(Handler&& handler) {
+    const HandlerScope scope(handlerDepth_);
     try {
         handler();
     } catch (const std::exception& error) {
-        ShowError(QString::fromStdString(error.what()));
+        // A window on its way out shows no more boxes.
+        if (!closing_)
+            ShowError(QString::fromStdString(error.what()));
     }
+}
+
+template <class Sender, class... Args, class Handler>
+void TForm1::On(const QString& name, void (Sender::*signal)(Args...), Handler handler) {
+    auto* sender = qobject_cast<Sender*>(Control(name));
+    connect(sender, signal, this,
+            [this, handler](Args... args) { Guarded([&] { handler(args...); }); });
 }
 
 // The seat-3 name that shows the computer hands face up for the rest of the run.

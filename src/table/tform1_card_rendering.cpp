@@ -87,6 +87,11 @@ void TForm1::DrawHumanHand(int count, bool sort) {
             engine_.OrderHandBySuit(1);
         }
     }
+    DrawHumanHand(count);
+    Pause(50);
+}
+
+void TForm1::DrawHumanHand(int count) {
     engine_.ResetHandCardPositions();
     // The hand is centred on x = 511 with the cards 36 pixels apart.
     const int first = 493 - 18 * count;
@@ -103,7 +108,15 @@ void TForm1::DrawHumanHand(int count, bool sort) {
         ShowHandSlot(k, true, true);
         DrawHandSlot(hand.slot[k], k);
     }
-    pacer_.Pause(50);
+}
+
+// A chosen card of a jack chain stands raised; its flight to the pile starts where it stands.
+void TForm1::SetSlotTop(int slot, int top) {
+    PictureBox* picture = HandSlot(slot);
+    if (picture == nullptr)
+        return;
+    picture->move(picture->x(), top);
+    engine_.HandCardTop[slot] = top;
 }
 
 // The spacing follows the cards the seat really holds, so a fan being dealt does not reflow.
@@ -245,6 +258,18 @@ void TForm1::PrepareSeatPictures() {
         SeatPicture(4)->NewSurface(kCardHeight, kFanLength);
     if (engine_.PlayerCount == 5)
         SeatPicture(4)->NewSurface(kFanLength, kCardHeight);
+    // The stock's top card carries the deal to the seats.
+    Control(QStringLiteral("Image53"))->show();
+}
+
+// Seats 2 and 5 sit at the sides, seat 3 at the top; seat 4 at the side with four players and
+// at the top with five.
+void TForm1::DrawSeatHand(int seat, int count, bool faceUp) {
+    const bool row = seat == 3 || (seat == 4 && engine_.PlayerCount != 4);
+    if (row)
+        DrawSeatRow(seat, count, faceUp);
+    else
+        DrawSeatColumn(seat, count, faceUp);
 }
 
 // The outline hides whatever an earlier, longer fan left at the picture's new edge.

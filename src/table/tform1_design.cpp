@@ -434,13 +434,6 @@ PictureBox* TForm1::SeatPicture(int seat) const {
     }
 }
 
-template <class Sender, class... Args, class Handler>
-void TForm1::On(const QString& name, void (Sender::*signal)(Args...), Handler handler) {
-    auto* sender = qobject_cast<Sender*>(Control(name));
-    connect(sender, signal, this,
-            [this, handler](Args... args) { Guarded([&] { handler(args...); }); });
-}
-
 void TForm1::OnKeyDown(const QString& comboName, std::function<void(int)> handler) {
     QComboBox* combo = Combo(comboName);
     combo->installEventFilter(this);

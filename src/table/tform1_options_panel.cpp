@@ -85,7 +85,6 @@ void TForm1::ShowSettings() {
     // No name is chosen until the player picks one.
     names->setCurrentIndex(-1);
     names->clearEditText();
-    PileDepth = 0;
 }
 
 void TForm1::DesignClick(int design) {

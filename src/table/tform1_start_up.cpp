@@ -1,6 +1,5 @@
 // Bringing the table up: the window itself, the start-up at its first activation (card sheets,
 // cloth and backdrops, settings, saved-game lists, high scores) and the close.
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -97,6 +96,7 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
     // New seat names are typed whole; completing them from the old names would get in the way.
     Combo(QStringLiteral("ComboBox1"))->setCompleter(nullptr);
     ConnectHandlers();
+    ConnectPlayHandlers();
     errorReporter_ = [this](const QString& text) {
         QMessageBox::critical(this, QStringLiteral("Quelvane"), text);
     };
@@ -135,11 +135,6 @@ void TForm1::showEvent(QShowEvent* event) {
         shownOnce_ = true;
         QTimer::singleShot(0, this, [this] { StartUp(); });
     }
-}
-
-void TForm1::closeEvent(QCloseEvent* event) {
-    FormClose();
-    event->accept();
 }
 
 void TForm1::StartUp() {

@@ -1,4 +1,5 @@
-// The stock pile: up to four stacked backs of the chosen design.
+// The stock pile: up to four stacked backs of the chosen design, and its top card, which also
+// carries the deal and every draw to the seats and turns the first discard over.
 #include "suitchooser/window_controls.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
@@ -7,6 +8,8 @@ namespace {
 
 // The stock's pictures from the top card down.
 constexpr std::array<const char*, 4> kStockPictures = {"Image53", "Image52", "Image51", "Image50"};
+
+constexpr QPoint kStockTop(428, 250);
 
 } // namespace
 
@@ -20,18 +23,69 @@ void TForm1::ShowStockPile(int count, bool force) {
     shown = std::max(shown, 1);
     if (shown == engine_.StockImagesShown)
         return;
+    ShowStockPile(shown);
+    engine_.StockImagesShown = shown;
+    Sleep(200);
+    repaint();
+}
+
+void TForm1::ShowStockPile(int backs) {
     for (const char* name : kStockPictures)
         Control(QString::fromLatin1(name))->hide();
     const QPoint cell = DesignCell(engine_.CardDesign);
     const QImage back = patternsBitmap_.isNull()
                             ? QImage()
                             : patternsBitmap_.copy(73 * cell.x(), 98 * cell.y(), 73, 98);
-    for (int j = std::min(shown, 4); j >= 1; --j) {
+    for (int j = std::min(backs, 4); j >= 1; --j) {
         PictureBox* picture = Picture(QString::fromLatin1(kStockPictures[j - 1]));
         picture->SetPicture(back);
         picture->show();
     }
-    engine_.StockImagesShown = shown;
-    pacer_.Sleep(200);
-    repaint();
+}
+
+// Each seat's cards leave the stock along their own line; seat 4's line depends on whether it
+// sits at the side (four players) or at the top (five).
+void TForm1::MoveStockCard(int seat, int step) {
+    QPoint delta;
+    switch (seat) {
+    case 1:
+        delta = {8, 41};
+        break;
+    case 2:
+        delta = {-48, -3};
+        break;
+    case 3:
+        delta = {(engine_.Seat3HandLeft - 428) / 6, -37};
+        break;
+    case 4:
+        delta = {(engine_.Seat4HandLeft - 416) / 6,
+                 engine_.PlayerCount == 4 ? (250 - engine_.Seat4HandTop) / 6 : -37};
+        break;
+    case 5:
+        delta = {64, -3};
+        break;
+    default:
+        break;
+    }
+    QWidget* card = Control(QStringLiteral("Image53"));
+    card->move(kStockTop + step * delta);
+    card->show();
+}
+
+void TForm1::FlipStockCard(int step) {
+    QWidget* card = Control(QStringLiteral("Image53"));
+    card->move(kStockTop.x() + 41 * step, kStockTop.y());
+    card->show();
+}
+
+void TForm1::ReturnStockCard() {
+    QWidget* card = Control(QStringLiteral("Image53"));
+    card->move(kStockTop);
+    card->show();
+}
+
+void TForm1::HideStockPile() {
+    Control(QStringLiteral("Label5"))->hide();
+    for (const char* name : kStockPictures)
+        Control(QString::fromLatin1(name))->hide();
 }

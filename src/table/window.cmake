@@ -6,6 +6,10 @@ add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_start_up.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_card_rendering.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_stock_pile.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_card_movement.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_status_displays.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_scoreboard.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_play_events.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_options_panel.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_saved_games.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_rules_viewer.cpp
@@ -13,7 +17,7 @@ add_library(table_window STATIC
 )
 set_target_properties(table_window PROPERTIES AUTOMOC ON)
 target_include_directories(table_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
-target_link_libraries(table_window PUBLIC engine storage art suitchooser Qt6::Widgets)
+target_link_libraries(table_window PUBLIC engine storage art suitchooser table_flow Qt6::Widgets)
 
 add_executable(quelvane ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
 target_link_libraries(quelvane PRIVATE table_window)

@@ -15,6 +15,8 @@
 #include "storage/storage.h"
 #include "suitchooser/tform2.h"
 #include "suitchooser/window_controls.h"
+#include "table/flow/storage_link.h"
+#include "table/flow/turn_flow.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
 
@@ -103,6 +105,8 @@ class TableTest : public ::testing::Test {
         form = std::make_unique<TForm1>(engine, pacer, log);
         form->SetErrorReporter([this](const QString& text) { errors.push_back(text); });
         form->SetSuitChooser(std::make_unique<TForm2>(engine));
+        flow = std::make_unique<TurnFlow>(engine, *form, storage);
+        form->SetTurnFlow(flow.get());
         if (startUp)
             form->StartUp();
     }
@@ -123,7 +127,9 @@ class TableTest : public ::testing::Test {
     Engine engine;
     RecordingPacer pacer;
     GameLog log;
+    FileStorage storage{log};
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<TurnFlow> flow;
     std::vector<QString> errors;
 };
 

@@ -1,0 +1,144 @@
+// Cards on their way to the discard pile, the pile's top card and the edges of the cards
+// beneath it, and where the pile stands at the deal, at the end of a round and between rounds.
+#include "suitchooser/window_controls.h"
+#include "table/tform1.h"
+
+namespace {
+
+constexpr int kCardWidth = 73;
+constexpr int kCardHeight = 98;
+constexpr QPoint kPileTop(552, 248);
+constexpr int kEdgeWidth = 11;
+
+// The edge strips from the one nearest the pile outwards.
+constexpr std::array<const char*, 4> kEdges = {"Image38", "Image39", "Image40", "Image42"};
+constexpr int kNearestEdgeLeft = 542;
+constexpr std::array<int, 4> kRaisedEdgeLefts = {592, 581, 570, 559};
+
+// The left edge of the card about to be covered, darker toward its right.
+QRgb DarkenedEdge(QRgb colour, int x) {
+    const auto darken = [x](int value) { return value > 36 ? value - (x + 24) : value; };
+    return qRgb(darken(qRed(colour)), darken(qGreen(colour)), darken(qBlue(colour)));
+}
+
+} // namespace
+
+// The pile's faces are cut one pixel to the right of the card's cell; beyond the sheet's right
+// edge (the joker's last column) the picture keeps what it had.
+void TForm1::PaintFace(int card, PictureBox* picture) {
+    const DecodedCard decoded = Engine::DecodeCard(card);
+    if (!decoded.valid || picture == nullptr || deckBitmap_.isNull())
+        return;
+    if (picture->Picture().size() != QSize(kCardWidth, kCardHeight))
+        picture->NewSurface(kCardWidth, kCardHeight);
+    QImage& canvas = picture->Canvas();
+    const int left = decoded.RankIndex * kCardWidth + 1;
+    const int top = decoded.SuitIndex * kCardHeight;
+    for (int y = 0; y < kCardHeight; ++y) {
+        for (int x = 0; x < kCardWidth; ++x) {
+            if (deckBitmap_.valid(left + x, top + y))
+                canvas.setPixel(x, y, deckBitmap_.pixel(left + x, top + y));
+        }
+    }
+}
+
+void TForm1::StartCardFlight(int card, int seat, int slot) {
+    PaintFace(card, Picture(QStringLiteral("Image61")));
+    QPoint start;
+    switch (seat) {
+    case 1:
+        start = slot >= 1 && slot <= 20
+                    ? QPoint(engine_.HandCardLeft[slot], engine_.HandCardTop[slot])
+                    : QPoint(476, 496);
+        break;
+    case 2:
+        start = {124, 272};
+        break;
+    case 3:
+        start = {engine_.Seat3HandLeft, 24};
+        break;
+    case 4:
+        start = {engine_.Seat4HandLeft, engine_.Seat4HandTop};
+        break;
+    case 5:
+        start = {802, 272};
+        break;
+    default:
+        start = kPileTop;
+        break;
+    }
+    flightStart_ = start;
+    switch (seat) {
+    case 2:
+        flightStep_ = {71, -4};
+        break;
+    case 3:
+        flightStep_ = {(kPileTop.x() - start.x()) / 6, 37};
+        break;
+    case 5:
+        flightStep_ = {-41, -4};
+        break;
+    default: // the human's slot and seat 4 head straight for the pile; divisions truncate
+        flightStep_ = {(kPileTop.x() - start.x()) / 6, (kPileTop.y() - start.y()) / 6};
+        break;
+    }
+}
+
+void TForm1::MoveCardFlight(int step, int pileDepth) {
+    QWidget* card = Control(QStringLiteral("Image61"));
+    card->move(step == 6 ? kPileTop : flightStart_ + step * flightStep_);
+    if (step == 1)
+        card->show();
+    if (step != 5)
+        return;
+    for (int i = 0; i < 4; ++i)
+        if (pileDepth > i)
+            Control(QString::fromLatin1(kEdges[i]))->show();
+    if (pileDepth <= 0)
+        return;
+    // Every strip takes the picture of the one nearer the pile; the nearest takes the edge of
+    // the top card that is about to be covered.
+    std::array<QImage, 4> edges;
+    edges[0] = QImage(kEdgeWidth, kCardHeight, QImage::Format_RGB32);
+    const QImage& top = Picture(QStringLiteral("Image60"))->Picture();
+    for (int y = 0; y < kCardHeight; ++y)
+        for (int x = 0; x < kEdgeWidth; ++x)
+            edges[0].setPixel(x, y, top.valid(x, y) ? DarkenedEdge(top.pixel(x, y), x) : 0);
+    for (int i = 1; i < 4; ++i)
+        edges[i] = Picture(QString::fromLatin1(kEdges[i - 1]))->Picture();
+    for (int i = 0; i < 4; ++i)
+        if (!edges[i].isNull())
+            Picture(QString::fromLatin1(kEdges[i]))->SetPicture(edges[i]);
+}
+
+void TForm1::EndCardFlight() {
+    Control(QStringLiteral("Label11"))->hide();
+    Control(QStringLiteral("Label12"))->hide();
+    Control(QStringLiteral("Image61"))->hide();
+}
+
+void TForm1::ShowDiscardTop(int card) {
+    PaintFace(card, Picture(QStringLiteral("Image60")));
+    Control(QStringLiteral("Label6"))->show();
+}
+
+void TForm1::ShowDiscardPictures() {
+    Control(QStringLiteral("Image60"))->show();
+    Control(QStringLiteral("Image61"))->show();
+    Control(QStringLiteral("Image38"))->move(kNearestEdgeLeft, kPileTop.y());
+}
+
+// At the end of a round the pile moves up out of the way of the revealed hands.
+void TForm1::RaiseDiscardPile() {
+    Control(QStringLiteral("Label6"))->hide();
+    Control(QStringLiteral("Image60"))->move(602, 122);
+    for (int i = 0; i < 4; ++i)
+        Control(QString::fromLatin1(kEdges[i]))->move(kRaisedEdgeLefts[i], 122);
+}
+
+void TForm1::HideDiscardPictures() {
+    Control(QStringLiteral("Image60"))->hide();
+    Control(QStringLiteral("Image61"))->hide();
+    for (const char* edge : kEdges)
+        Control(QString::fromLatin1(edge))->hide();
+}

@@ -1,0 +1,86 @@
+// The scores on the table: the seat labels with their totals, the "SCORES" banner and the score
+// grid at the end of a round, and the end of the game with its winner and score.
+#include <QTableWidget>
+
+#include "suitchooser/window_controls.h"
+#include "table/tform1.h"
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr std::array<const char*, 6> kSeatLabels = {nullptr,  "Label1",  "Label2",
+                                                    "Label3", "Label4", "Label29"};
+
+} // namespace
+
+void TForm1::ShowSeatLabel(int seat, const std::string& text) {
+    if (seat < 1 || seat > 5)
+        return;
+    TextLabel* label = Label(QString::fromLatin1(kSeatLabels[seat]));
+    label->SetCaption(QString::fromStdString(text));
+    // The human's name stays centred under the hand whatever its total adds to it.
+    if (seat == 1)
+        label->move(kOuterWidth / 2 - label->width() / 2, label->y());
+}
+
+void TForm1::ShowScoresBanner(const std::string& text) {
+    TextLabel* banner = Label(QStringLiteral("Label27"));
+    banner->SetCaption(QString::fromStdString(text));
+    banner->SetFontColour(QColor::fromRgb(kWhite));
+    banner->move(kOuterWidth / 2 - banner->width() / 2 - 30, kOuterHeight / 4 + 6);
+    banner->setEnabled(true);
+    banner->show();
+}
+
+void TForm1::HideScoresBanner() {
+    QWidget* banner = Control(QStringLiteral("Label27"));
+    banner->hide();
+    banner->setEnabled(false);
+}
+
+void TForm1::ShowScoreGrid(const ScoreGridTexts& cells) {
+    QWidget* board = Control(QStringLiteral("GroupBox4"));
+    board->move(kOuterWidth / 2 - board->width() / 2, 228);
+    board->setEnabled(true);
+    board->show();
+    QTableWidget* grid = StringGrid1();
+    grid->clearContents();
+    grid->clearSelection();
+    grid->setCurrentItem(nullptr);
+    for (int row = 0; row < grid->rowCount() && row < static_cast<int>(cells.size()); ++row) {
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const std::string& text = cells[row][column];
+            if (!text.empty())
+                grid->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
+        }
+    }
+}
+
+void TForm1::HideScoreGrid() {
+    QWidget* board = Control(QStringLiteral("GroupBox4"));
+    board->hide();
+    board->setEnabled(false);
+}
+
+void TForm1::ShowGameOver(const std::string& banner, const std::string& winner) {
+    TextLabel* over = Label(QStringLiteral("Label26"));
+    over->move(over->x(), 376);
+    over->SetCaption(QString::fromStdString(banner));
+    over->setEnabled(true);
+    over->show();
+    over->move(kOuterWidth / 2 - over->width() / 2, 376);
+    over->SetFontColour(QColor::fromRgb(kWhite));
+
+    TextLabel* line = Label(QStringLiteral("Label27"));
+    line->SetFontColour(QColor::fromRgb(kWhite));
+    line->SetCaption(QString::fromStdString(winner));
+    line->move(kOuterWidth / 2 - line->width() / 2, 406);
+    line->setEnabled(true);
+    line->show();
+}
+
+void TForm1::ShowFinalScore(const std::string& text) {
+    TextLabel* score = Label(QStringLiteral("Label36"));
+    score->SetCaption(QString::fromStdString(text));
+    score->show();
+}
