@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class Pacer {
@@ -36,8 +37,17 @@ class RecordingPacer : public Pacer {
         bool operator==(const Wait&) const = default;
     };
 
-    void Pause(int ms) override { waits.push_back({Kind::Pause, ms}); }
-    void Sleep(int ms) override { waits.push_back({Kind::Sleep, ms}); }
+    void Pause(int ms) override { Record({Kind::Pause, ms}); }
+    void Sleep(int ms) override { Record({Kind::Sleep, ms}); }
 
     std::vector<Wait> waits;
+    // Runs at every wait, as whatever the window system delivers during a real one would.
+    std::function<void()> duringWait;
+
+  private:
+    void Record(Wait wait) {
+        waits.push_back(wait);
+        if (duringWait)
+            duringWait();
+    }
 };
