@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "flow_test_support.h"
 #include "self_play.h"
 #include "table_fixture.h"
 
@@ -43,6 +44,72 @@ class PlayWindowTest : public TableTest {
     void Deal() { Click(Control("ImageDeal")); }
     void CloseGrid() { Click(Control("Image37")); }
 
+    // A round laid out by hand on a started table: seat 1 to move, the given hands, the stock
+    // (drawn from the front) and the discards (the last on top), all shown as a deal leaves them.
+    void LayRound(const std::vector<std::vector<int>>& hands, const std::vector<int>& stock,
+                  const std::vector<int>& discards) {
+        engine.ClearHands();
+        for (size_t seat = 1; seat <= hands.size(); ++seat)
+            for (int card : hands[seat - 1])
+                engine.Hands[seat].slot[++engine.Hands[seat].count] = card;
+        engine.OrderHandBySuit(1);
+        engine.StockPile.fill(0);
+        engine.StockPile[0] = static_cast<int>(stock.size());
+        std::copy(stock.begin(), stock.end(), engine.StockPile.begin() + 1);
+        engine.StockPos = 1;
+        engine.DiscardPile.fill(0);
+        engine.DiscardTop = 0;
+        for (int card : discards)
+            engine.LayOnDiscardPile(card);
+        engine.ActiveSuit = Engine::MatchSuitOf(engine.TopDiscard());
+        engine.CurrentPlayer = 1;
+        engine.Direction = 1;
+        engine.RoundActive = true;
+        engine.RoundOver = false;
+        form->HideDealPanel();
+        for (int seat = 1; seat <= engine.PlayerCount; ++seat)
+            form->PlaceSeat(seat, true);
+        form->PrepareSeatPictures();
+        form->DrawHumanHand(engine.Hands[1].count);
+        for (int seat = 2; seat <= engine.PlayerCount; ++seat)
+            form->DrawSeatHand(seat, engine.Hands[seat].count, false);
+        form->ShowDiscardPictures();
+        form->ShowDiscardTop(engine.TopDiscard());
+        form->ShowStockPile(4, true);
+        form->ShowTurnArrow(engine.TurnMarkerPlace());
+        pacer.waits.clear();
+    }
+
+    // The status text as it stands on the table: text, colour and place; empty when hidden.
+    std::string StatusShown() const {
+        const TextLabel* face = Label("Label12");
+        const TextLabel* shadow = Label("Label11");
+        if (face->isHidden())
+            return "";
+        std::string text = face->Caption().toStdString();
+        for (char& c : text)
+            c = c == '\n' ? '|' : c;
+        const bool shadowed = !shadow->isHidden() && shadow->Caption() == face->Caption() &&
+                              shadow->pos() == face->pos() + QPoint(1, 1) &&
+                              shadow->FontColour() == QColor(Qt::black);
+        return text + " " + face->FontColour().name().toStdString() + " " +
+               std::to_string(face->x()) + "," + std::to_string(face->y()) +
+               (shadowed ? "" : " unshadowed");
+    }
+
+    // From now on every wait is written down as its length, with what the given look at the
+    // table saw while it lasted ("Pause 500 You|Draws|1 Card #00ffff 548,406").
+    void Watch(std::function<std::string()> look) {
+        watched.clear();
+        pacer.duringWait = [this, look] {
+            const RecordingPacer::Wait& wait = pacer.waits.back();
+            const std::string kind = wait.kind == RecordingPacer::Kind::Pause ? "Pause " : "Sleep ";
+            const std::string seen = look();
+            watched.push_back(kind + std::to_string(wait.ms) + (seen.empty() ? "" : " " + seen));
+        };
+    }
+    std::vector<std::string> watched;
+
     int SlotOf(int card) const {
         for (int k = 1; k <= 19; ++k)
             if (engine.Hands[1].slot[k] == card)
@@ -54,8 +121,9 @@ class PlayWindowTest : public TableTest {
 
     // The human's seat and the table as the turn flow keeps them, then what the window shows of
     // them; an empty text when everything holds.
-    std::string TableFaults() const {
-        std::string fault = CheckTableInvariants(engine, *flow);
+    // A table laid by hand holds only some of the cards, so only a dealt one is counted.
+    std::string TableFaults(bool dealt = true) const {
+        std::string fault = dealt ? CheckTableInvariants(engine, *flow) : TurnFaults();
         if (!fault.empty())
             return fault;
         int arrows = 0;
@@ -77,6 +145,16 @@ class PlayWindowTest : public TableTest {
             if (arrow->isHidden() || arrow->pos() != QPoint(place.left, place.top))
                 return "the turn arrow is not beside the human";
         }
+        return "";
+    }
+
+    std::string TurnFaults() const {
+        for (int seat = 1; seat <= engine.PlayerCount; ++seat)
+            if (engine.Hands[seat].count > 19)
+                return "seat " + std::to_string(seat) + " holds more than 19 cards";
+        if (!flow->ScoreGridUp() && engine.RoundActive &&
+            (engine.CurrentPlayer != 1 || engine.RoundOver))
+            return "the turn is left with seat " + std::to_string(engine.CurrentPlayer);
         return "";
     }
 
