@@ -168,6 +168,7 @@ class PlayWindowTest : public TableTest {
         }
         int Answers = 0;
         int LastSuit = -1;
+        std::vector<int> Named; // every suit named, in order
 
       private:
         void Answer() {
@@ -177,6 +178,7 @@ class PlayWindowTest : public TableTest {
             auto* picture =
                 chooser_->findChild<PictureBox*>(QStringLiteral("Image%1").arg(71 + LastSuit));
             ++Answers;
+            Named.push_back(LastSuit);
             QTest::mouseClick(picture, Qt::LeftButton);
         }
         TForm2* chooser_;

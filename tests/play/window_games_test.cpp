@@ -10,6 +10,24 @@ namespace {
 
 constexpr int kHandLimit = 19;
 
+// One click of the game, to be played again on a table that shows nothing.
+struct Event {
+    enum Kind { Deal, Slot, Stock, Close } kind;
+    int slot = 0;
+    MouseButton button = MouseButton::Left;
+};
+
+MouseButton ButtonOf(Qt::MouseButton button) {
+    return button == Qt::LeftButton    ? MouseButton::Left
+           : button == Qt::RightButton ? MouseButton::Right
+                                       : MouseButton::Other;
+}
+
+std::string WaitText(const RecordingPacer::Wait& wait) {
+    return (wait.kind == RecordingPacer::Kind::Pause ? "Pause " : "Sleep ") +
+           std::to_string(wait.ms);
+}
+
 struct GameStats {
     int clicks = 0;
     int plays = 0;
@@ -24,6 +42,51 @@ struct GameStats {
 class WholeGame : public PlayWindowTest,
                   public ::testing::WithParamInterface<std::tuple<int, bool, unsigned>> {
   protected:
+    // Every click goes through these, so that the game can be played again without the window.
+    void Slot(int slot, Qt::MouseButton button = Qt::LeftButton) {
+        events.push_back({Event::Slot, slot, ButtonOf(button)});
+        PressSlot(slot, button);
+    }
+    void Stock(Qt::MouseButton button = Qt::LeftButton) {
+        events.push_back({Event::Stock, 0, ButtonOf(button)});
+        PressStock(button);
+    }
+    void DealNow() {
+        events.push_back({Event::Deal});
+        Deal();
+    }
+    void CloseNow() {
+        events.push_back({Event::Close});
+        CloseGrid();
+    }
+
+    // The same clicks on the same engine with a table that shows nothing: the waits it asks for.
+    std::vector<std::string> WaitsWithoutTheWindow(Engine start, const std::vector<int>& suits) {
+        flowtest::Timeline timeline;
+        flowtest::RecordingView view(timeline);
+        view.DealSize = form->CheckedDealSize();
+        view.Suits.assign(suits.begin(), suits.end());
+        NoStorage files;
+        TurnFlow replay(start, view, files);
+        for (const Event& event : events) {
+            switch (event.kind) {
+            case Event::Deal:
+                replay.ImageDealClick();
+                break;
+            case Event::Slot:
+                replay.HandSlotMouseDown(event.slot, event.button);
+                break;
+            case Event::Stock:
+                replay.Image53MouseDown(event.button);
+                break;
+            case Event::Close:
+                replay.Image37Click();
+                break;
+            }
+        }
+        return flowtest::Only(timeline, {"Pause ", "Sleep "});
+    }
+
     std::vector<int> LegalSlots() const {
         std::vector<int> legal;
         const Hand& hand = engine.Hands[1];
@@ -44,10 +107,10 @@ class WholeGame : public PlayWindowTest,
             for (int f = 1; f <= count; ++f) {
                 if (f == j || !engine.IsLegalPlay(hand.slot[f], hand.slot[j], false))
                     continue;
-                PressSlot(j, Qt::RightButton);
-                PressSlot(f, Qt::RightButton);
+                Slot(j, Qt::RightButton);
+                Slot(f, Qt::RightButton);
                 EXPECT_EQ(form->HandSlot(f)->y(), 480);
-                PressSlot(1 + static_cast<int>(pick() % count));
+                Slot(1 + static_cast<int>(pick() % count));
                 ++stats.chains;
                 return true;
             }
@@ -61,11 +124,11 @@ class WholeGame : public PlayWindowTest,
         const int held = engine.Hands[1].count;
         const int top = engine.TopDiscard();
         if (engine.Hands[1].count < kHandLimit) {
-            PressStock(Qt::RightButton);
+            Stock(Qt::RightButton);
         } else {
             for (int slot : {1, 2, 3})
                 if (!engine.IsLegalPlay(engine.Hands[1].slot[slot], 0, true))
-                    PressSlot(slot);
+                    Slot(slot);
         }
         ++stats.refused;
         EXPECT_EQ(pacer.waits.size(), waits);
@@ -81,10 +144,10 @@ class WholeGame : public PlayWindowTest,
         const std::vector<int> legal = LegalSlots();
         if (!legal.empty() && pick() % 8 != 0) {
             ++stats.plays;
-            return PressSlot(legal[pick() % legal.size()]);
+            return Slot(legal[pick() % legal.size()]);
         }
         ++(engine.Hands[1].count >= kHandLimit ? stats.passes : stats.draws);
-        PressStock();
+        Stock();
     }
 
     bool GameOverShown() const {
@@ -93,6 +156,7 @@ class WholeGame : public PlayWindowTest,
 
     std::mt19937 pick;
     GameStats stats;
+    std::vector<Event> events;
 };
 
 TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
@@ -101,13 +165,15 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
     engine.SeedRandom(seed);
     pick.seed(seed);
     SuitAnswerer answerer(form->SuitChooser());
+    const Engine start = engine;
+    const size_t waitsBefore = pacer.waits.size();
 
     while (!GameOverShown() && stats.clicks < 6000) {
         ++stats.clicks;
         if (!Control("GroupBox4")->isHidden())
-            CloseGrid();
+            CloseNow();
         else if (!Control("GroupBox1")->isHidden())
-            Deal();
+            DealNow();
         else
             HumanTurn();
         const std::string fault = TableFaults();
@@ -133,6 +199,14 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
     for (const char* name : {"Image50", "Image51", "Image52", "Image53", "Label5", "ComboBox3"})
         EXPECT_TRUE(Control(name)->isHidden()) << name;
     EXPECT_EQ(Label("Label50")->Caption(), "1");
+
+    // The window waited exactly as the turn flow asked, never on its own.
+    std::vector<std::string> windowWaits;
+    for (size_t i = waitsBefore; i < pacer.waits.size(); ++i)
+        windowWaits.push_back(WaitText(pacer.waits[i]));
+    const std::vector<std::string> flowWaits = WaitsWithoutTheWindow(start, answerer.Named);
+    EXPECT_EQ(windowWaits.size(), flowWaits.size());
+    EXPECT_TRUE(windowWaits == flowWaits);
 
     // Nothing answers any more.
     const size_t waits = pacer.waits.size();
