@@ -21,6 +21,7 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
     QFile::copy(QStringLiteral(QUELVANE_RULES_FILE), QStringLiteral("rules.txt"));
     StartGame(4, false);
     engine.SeedRandom(3);
+    engine.RoundNo = 10; // the grid's CLOSE then ends the game
     Deal();
 
     // Mid-round: the moment a computer's draws text is up, after the human's first play.
@@ -70,4 +71,31 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
               Picture("Image37")->Picture().pixel(inButton));
     const QTableWidget* cells = form->StringGrid1();
     EXPECT_LE(cells->rowViewportPosition(5) + cells->rowHeight(5), cells->height());
+
+    CloseGrid();
+    ASSERT_TRUE(engine.GameOver);
+    SaveShot(form->grab().toImage(), "table-game-over.png");
+}
+
+TEST_F(PlayWindowTest, ScreenshotOfFivePlayersInPlay) {
+    ASSERT_TRUE(WriteGameArt(folder.Path()));
+    StartGame(5, true);
+    engine.SeedRandom(5);
+    Deal();
+    QImage shot;
+    pacer.duringWait = [&] {
+        if (shot.isNull() && !Control("Image61")->isHidden() && engine.CurrentPlayer == 4)
+            shot = form->grab().toImage();
+    };
+    SuitAnswerer answerer(form->SuitChooser());
+    for (int clicks = 0; clicks < 100 && shot.isNull() && !flow->ScoreGridUp(); ++clicks) {
+        const int before = engine.Hands[1].count;
+        for (int k = 1; k <= before && engine.Hands[1].count == before; ++k)
+            if (engine.IsLegalPlay(engine.Hands[1].slot[k], 0, true))
+                PressSlot(k);
+        if (engine.Hands[1].count == before && !flow->ScoreGridUp())
+            PressStock();
+    }
+    ASSERT_FALSE(shot.isNull());
+    SaveShot(shot, "table-five-players.png");
 }
