@@ -228,6 +228,26 @@ TEST_F(RoundEndTest, ClosingTheTenthRoundEndsTheGameWithTheWinnerAndTheScore) {
     EXPECT_EQ(engine.RoundNo, 11);
 }
 
+TEST_F(RoundEndTest, HighScoreFileThatCannotBeWrittenIsReportedOnceAfterTheGameEnds) {
+    StartGame(3, false);
+    engine.RoundNo = 10;
+    LayRound({{Pip(7, C)}, {Pip(9, H), Pip(3, H)}, {King(D), Pip(4, H)}}, {Pip(3, S)},
+             {Pip(5, C)});
+    PressSlot(1);
+    ASSERT_TRUE(QFile::remove("Save/highscores1.scx"));
+    ASSERT_TRUE(QDir().mkdir("Save/highscores1.scx"));
+    CloseGrid();
+
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_FALSE(errors[0].isEmpty());
+    // The end of the game is shown whole all the same.
+    EXPECT_EQ(Text(Label("Label26")), "GAME OVER");
+    EXPECT_EQ(Text(Label("Label27")), "Winner: You");
+    EXPECT_FALSE(Control("Label36")->isHidden());
+    EXPECT_TRUE(engine.InputEnabled);
+    EXPECT_FALSE(flow->Busy());
+}
+
 TEST_F(RoundEndTest, CloseDuringADealStopsTheTurnsAndTheWindowGoesAfterTheClick) {
     StartGame(3, false);
     bool openWhileHandled = false;

@@ -197,3 +197,42 @@ TEST_F(PlayWindowTest, FirstDiscardTwoMakesTheLeaderDrawTwoInYellowWithoutAnswer
     EXPECT_TRUE(Engine::IsTwo(engine.DiscardPile[1]));
     EXPECT_EQ(TableFaults(), "");
 }
+
+TEST_F(PlayWindowTest, JokerAsksForTheSuitInAChooserCentredOnTheTable) {
+    StartGame(3, false);
+    LayRound({{kJoker, Pip(9, S)}, {Pip(9, H), Pip(3, H)}, {Pip(9, D), Pip(4, H)}},
+             {Pip(3, S), Pip(4, S), Pip(5, D)}, {Pip(5, C)});
+    form->move(130, 90);
+    TForm2* chooser = form->SuitChooser();
+    const int slot = SlotOf(kJoker);
+    QPoint shownAt;
+    int raisedTop = 0;
+    bool arrowShown = true;
+    QTimer answer;
+    answer.setInterval(0);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!chooser->isVisible())
+            return;
+        answer.stop();
+        shownAt = chooser->pos();
+        raisedTop = form->HandSlot(slot)->y();
+        arrowShown = !Arrow(1)->isHidden();
+        QTest::mouseClick(chooser->findChild<PictureBox*>(QStringLiteral("Image74")),
+                          Qt::LeftButton);
+    });
+    answer.start();
+    PressSlot(slot);
+
+    const QRect table = form->frameGeometry();
+    const QPoint expected((table.width() / 6 - 234 / 6) * 3 + table.left() - 1,
+                          (table.height() / 6 - 91 / 6) * 3 + table.top() + 77);
+    EXPECT_EQ(QPoint(engine.SuitChooserLeft, engine.SuitChooserTop), expected);
+    EXPECT_EQ(shownAt, expected);
+    EXPECT_EQ(raisedTop, 480);
+    EXPECT_FALSE(arrowShown);
+    EXPECT_TRUE(chooser->isHidden());
+    // Spades were named: seat 2 holds none, draws the three of spades and lays it.
+    EXPECT_EQ(engine.DiscardPile[2], kJoker);
+    EXPECT_EQ(Engine::MatchSuitOf(engine.DiscardPile[3]), S);
+    EXPECT_EQ(TableFaults(false), "");
+}
