@@ -88,8 +88,8 @@ class TForm1 : public QWidget, public TableView {
     void ShowHandSlot(int slot, bool visible, bool enabled);
     void ShowAllHandSlots(bool visible, bool enabled) override;
     void ClearHandSlot(int slot) override;
-    void DrawHumanHand(int count) override; // lays the hand out as it stands; no wait
-    void DrawHumanHand(int count, bool sort);     // orders it first, then waits 50 ms
+    void DrawHumanHand(int count) override;   // lays the hand out as it stands; no wait
+    void DrawHumanHand(int count, bool sort); // orders it first, then waits 50 ms
     int FanSpacing(int seat, bool column) const;
     void DrawSeatRow(int seat, int count, bool faceUp);
     void DrawSeatColumn(int seat, int count, bool faceUp);

@@ -7,8 +7,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 
 #include "art/window_art.h"
@@ -284,10 +286,29 @@ QWidget* MakeMemo(const Design& design, QWidget* parent) {
     return memo;
 }
 
+// The grid draws no lines between its cells; only the header row is underlined.
+class HeaderLineDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (index.row() == 0) {
+            painter->setPen(QColor::fromRgb(kBlack));
+            painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        }
+    }
+};
+
+constexpr int kGridRowHeight = 24; // six rows fit the grid's 150 pixels
+
 QWidget* MakeGrid(const Design& design, QWidget* parent) {
     auto* grid = new QTableWidget(6, 12, parent);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
+    grid->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    grid->setItemDelegate(new HeaderLineDelegate(grid));
     grid->setShowGrid(false);
     grid->setFrameShape(QFrame::NoFrame);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -8,7 +8,7 @@
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr std::array<const char*, 6> kSeatLabels = {nullptr,  "Label1",  "Label2",
+constexpr std::array<const char*, 6> kSeatLabels = {nullptr,  "Label1", "Label2",
                                                     "Label3", "Label4", "Label29"};
 
 } // namespace

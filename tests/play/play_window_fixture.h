@@ -117,7 +117,9 @@ class PlayWindowTest : public TableTest {
         return 0;
     }
 
-    QWidget* Arrow(int kind) const { return form->Control(QStringLiteral("Image%1").arg(80 + kind)); }
+    QWidget* Arrow(int kind) const {
+        return form->Control(QStringLiteral("Image%1").arg(80 + kind));
+    }
 
     // The human's seat and the table as the turn flow keeps them, then what the window shows of
     // them; an empty text when everything holds.

@@ -194,7 +194,8 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
     EXPECT_EQ(Label("Label27")->Caption().toStdString(), "Winner: " + engine.PlayerNames[leader]);
     EXPECT_EQ(Label("Label27")->y(), 406);
     EXPECT_EQ(Label("Label26")->pos(), QPoint(512 - Label("Label26")->width() / 2, 376));
-    EXPECT_EQ(Label("Label36")->Caption().toStdString(), "Score " + Engine::PadScore(engine.GameScore));
+    EXPECT_EQ(Label("Label36")->Caption().toStdString(),
+              "Score " + Engine::PadScore(engine.GameScore));
     EXPECT_FALSE(Control("Label36")->isHidden());
     for (const char* name : {"Image50", "Image51", "Image52", "Image53", "Label5", "ComboBox3"})
         EXPECT_TRUE(Control(name)->isHidden()) << name;
@@ -220,10 +221,8 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
     EXPECT_TRUE(errors.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(PlayersAndTwos, WholeGame,
-                         ::testing::Values(std::make_tuple(3, false, 101u),
-                                           std::make_tuple(3, true, 102u),
-                                           std::make_tuple(4, false, 103u),
-                                           std::make_tuple(4, true, 104u),
-                                           std::make_tuple(5, false, 105u),
-                                           std::make_tuple(5, true, 106u)));
+INSTANTIATE_TEST_SUITE_P(
+    PlayersAndTwos, WholeGame,
+    ::testing::Values(std::make_tuple(3, false, 101u), std::make_tuple(3, true, 102u),
+                      std::make_tuple(4, false, 103u), std::make_tuple(4, true, 104u),
+                      std::make_tuple(5, false, 105u), std::make_tuple(5, true, 106u)));

@@ -32,8 +32,9 @@ TEST_F(PlayWindowTest, FlyingCardShowsItsFaceAndStepsFromItsSeatToThePile) {
         return steps;
     };
     // Steps are truncated toward zero and the last one lands exactly on the pile.
-    EXPECT_EQ(path(1, 0), (std::vector<QPoint>{{488, 455}, {500, 414}, {512, 373}, {524, 332},
-                                               {536, 291}, {552, 248}}));
+    EXPECT_EQ(path(1, 0),
+              (std::vector<QPoint>{
+                  {488, 455}, {500, 414}, {512, 373}, {524, 332}, {536, 291}, {552, 248}}));
     engine.HandCardLeft[4] = 400;
     engine.HandCardTop[4] = 480;
     EXPECT_EQ(path(1, 4).front(), QPoint(425, 442));

@@ -231,8 +231,7 @@ TEST_F(RoundEndTest, ClosingTheTenthRoundEndsTheGameWithTheWinnerAndTheScore) {
 TEST_F(RoundEndTest, HighScoreFileThatCannotBeWrittenIsReportedOnceAfterTheGameEnds) {
     StartGame(3, false);
     engine.RoundNo = 10;
-    LayRound({{Pip(7, C)}, {Pip(9, H), Pip(3, H)}, {King(D), Pip(4, H)}}, {Pip(3, S)},
-             {Pip(5, C)});
+    LayRound({{Pip(7, C)}, {Pip(9, H), Pip(3, H)}, {King(D), Pip(4, H)}}, {Pip(3, S)}, {Pip(5, C)});
     PressSlot(1);
     ASSERT_TRUE(QFile::remove("Save/highscores1.scx"));
     ASSERT_TRUE(QDir().mkdir("Save/highscores1.scx"));

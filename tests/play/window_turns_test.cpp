@@ -29,8 +29,7 @@ std::vector<std::string> WithText(const std::vector<std::string>& watched, char 
 
 TEST_F(PlayWindowTest, HumanDrawFliesACardInAndShowsItsTextForHalfTheTime) {
     StartGame(3, false);
-    LayRound({{Pip(7, C), King(D)}, {Pip(9, H)}, {Pip(9, D)}}, {Pip(3, S), Pip(4, H)},
-             {Pip(5, H)});
+    LayRound({{Pip(7, C), King(D)}, {Pip(9, H)}, {Pip(9, D)}}, {Pip(3, S), Pip(4, H)}, {Pip(5, H)});
     const QWidget* stockCard = Control("Image53");
     Watch([&] {
         std::string seen = StatusShown();
@@ -111,9 +110,9 @@ TEST_F(PlayWindowTest, ChainOfTwosReachesTheHumanWhoseTwoFliesWithoutAClick) {
 
 TEST_F(PlayWindowTest, JackChainIsRaisedTrimmedAndPlayedFromWhereItStands) {
     StartGame(3, false);
-    LayRound({{Jack(D), Jack(C), Pip(5, C), Pip(9, S)}, {Pip(9, H), Pip(3, H)},
-              {Pip(9, D), Pip(4, H)}},
-             {Pip(3, S), Pip(4, S), Pip(5, D)}, {Pip(4, D)});
+    LayRound(
+        {{Jack(D), Jack(C), Pip(5, C), Pip(9, S)}, {Pip(9, H), Pip(3, H)}, {Pip(9, D), Pip(4, H)}},
+        {Pip(3, S), Pip(4, S), Pip(5, D)}, {Pip(4, D)});
     const int jackD = SlotOf(Jack(D));
     const int jackC = SlotOf(Jack(C));
     const int fiveC = SlotOf(Pip(5, C));
@@ -138,8 +137,8 @@ TEST_F(PlayWindowTest, JackChainIsRaisedTrimmedAndPlayedFromWhereItStands) {
     const QWidget* flying = Control("Image61");
     Watch([&] { return FlightAndStatus(flying, [] { return std::string(); }); });
     PressSlot(SlotOf(Pip(9, S)));
-    const std::string firstStep = "Pause 30 fly " + std::to_string(left + (552 - left) / 6) + "," +
-                                  std::to_string(480 - 38);
+    const std::string firstStep =
+        "Pause 30 fly " + std::to_string(left + (552 - left) / 6) + "," + std::to_string(480 - 38);
     EXPECT_EQ(watched.at(0), firstStep);
     EXPECT_EQ(engine.DiscardPile[2], Jack(D));
     EXPECT_EQ(engine.Hands[1].count, 3);
