@@ -75,7 +75,9 @@ void CollectSavedGames(const std::filesystem::path& folder, int depth,
             if (depth < kMaxFolderDepth)
                 CollectSavedGames(entry.path(), depth + 1, names);
         } else if (entry.is_regular_file(kindError) && EndsWith(fileName, ".sav")) {
-            const std::string base = StripExtension(fileName);
+            // Only the ".sav" ending comes off: a game saved as "v1.2" must be listed as
+            // "v1.2", or picking it from the list would find no file.
+            const std::string base = fileName.substr(0, fileName.size() - 4);
             if (!base.empty())
                 names.insert(base);
         }
