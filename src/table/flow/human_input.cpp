@@ -101,13 +101,24 @@ std::pair<int, bool> TurnFlow::PlayJackChain(int card) {
         const int chained = E.JackChain[i];
         if (chained <= 0)
             continue;
-        PlayHumanCard(chained, E.JackChain[i + 10]);
+        PlayHumanCard(chained, HumanSlotNow(chained, E.JackChain[i + 10]));
         DrawHumanHand(HumanCount(), true);
         last = chained;
     }
     if (last == 0)
         return {card, false};
     return {last, true};
+}
+
+// The redraw after each card of a chain packs the hand, so the next card may stand one slot
+// further left than where it was chosen. It leaves from where it stands now: the slot chosen
+// would empty another card's picture and send the card off from that card's place.
+int TurnFlow::HumanSlotNow(int card, int chosenSlot) const {
+    for (int k = 1; k <= kSlotCount; ++k) {
+        if (E.Hands[1].slot[k] == card)
+            return k;
+    }
+    return chosenSlot;
 }
 
 void TurnFlow::PlayHumanCard(int card, int slot) {

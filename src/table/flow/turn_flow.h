@@ -57,6 +57,7 @@ class TurnFlow {
     void RaiseSlot(int slot);
     void SetSlotTop(int slot, int top);
     std::pair<int, bool> PlayJackChain(int card);
+    int HumanSlotNow(int card, int chosenSlot) const; // where a chained card stands now
     void PlayHumanCard(int card, int slot);
     void RemoveFromHumanHand(int card);
     void OpenSuitChooser(int slot);
