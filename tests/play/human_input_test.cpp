@@ -139,6 +139,26 @@ TEST(HumanInput, DrawingKeepsTheTurnAndAFullHandPasses) {
     EXPECT_EQ(t.E.Hands[1].count, 19);
 }
 
+TEST(HumanInput, StockShowsOneBackForEachCardLeftUpToFourAndNeverNone) {
+    FlowTable t(3);
+    t.Lay({{Pip(4, D), Pip(6, H)}, {Pip(9, S)}, {Pip(10, S)}},
+          {King(S), Pip(9, C), Pip(3, C), Pip(8, D), Pip(7, S)}, {Pip(5, C)});
+    t.E.StockImagesShown = 4;
+    std::vector<int> backs;
+    for (int draw = 0; draw < 5; ++draw) {
+        const size_t mark = t.Mark();
+        t.Flow.Image53MouseDown(MouseButton::Left);
+        const Timeline shown = Only(t.T, {"StockPile"}, mark);
+        backs.push_back(shown.empty() ? 0 : std::stoi(shown.front().substr(10)));
+    }
+    // Five cards: the first draw leaves four (no repaint), then three, two and one; the last
+    // card drawn leaves the stock empty, which still shows one back.
+    EXPECT_EQ(backs, (std::vector<int>{0, 3, 2, 1, 0}));
+    EXPECT_EQ(t.E.StockImagesShown, 1);
+    EXPECT_EQ(t.E.StockCardsLeft(), 0);
+    EXPECT_EQ(t.E.Hands[1].count, 7);
+}
+
 TEST(HumanInput, EmptyStockIsRefilledFromTheDiscardsWithANotice) {
     FlowTable t(3);
     t.Lay({{Pip(4, D), Pip(6, H)}, {Pip(9, S)}, {Pip(10, S)}}, {},
