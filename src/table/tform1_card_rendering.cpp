@@ -175,7 +175,8 @@ void TForm1::DrawSeatRow(int seat, int count, bool faceUp) {
     const int step = FanSpacing(seat, false);
     const int extent = (count - 1) * step;
     const int base = seat == 3 ? engine_.Seat3HandLeft : (seat == 4 ? engine_.Seat4HandLeft : 802);
-    picture->setGeometry(base - extent / 2, picture->y(), extent + kCardWidth, picture->height());
+    // One card high: seat 4's picture, a column with four players, must not keep its height.
+    picture->setGeometry(base - extent / 2, picture->y(), extent + kCardWidth, kCardHeight);
     ColorCardImage(picture);
     QImage& surface = picture->Canvas();
     const Hand& hand = engine_.Hands[seat];
@@ -194,8 +195,7 @@ void TForm1::DrawSeatColumn(int seat, int count, bool faceUp) {
         return;
     const int step = FanSpacing(seat, true);
     const int extent = (count - 1) * step;
-    picture->setGeometry(picture->x(), kSideTop - extent / 2, picture->width(),
-                         extent + kCardWidth);
+    picture->setGeometry(picture->x(), kSideTop - extent / 2, kCardHeight, extent + kCardWidth);
     ColorCardImage(picture);
     QImage& surface = picture->Canvas();
     const Hand& hand = engine_.Hands[seat];

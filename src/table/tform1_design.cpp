@@ -200,19 +200,20 @@ constexpr std::array kDesign = {
     Design{"CheckBox1", Kind::Check, "Panel1", 120, 264, 12, 12, "", 0, 0, Checked},
     Design{"CheckBox2", Kind::Check, "Panel1", 120, 282, 12, 12, "", 0, 0, 0},
     Design{"CheckBox3", Kind::Check, "Panel1", 120, 300, 12, 12, "", 0, 0, 0},
-    // Rules viewer
-    Design{"Panel2", Kind::Panel, nullptr, 171, 177, 665, 364, "", 0, kGreen, Hidden},
-    Design{"Image34", P, "Panel2", 0, 0, 665, 364, "", 0, 0, 0},
-    Design{"Image29", P, "Panel2", 224, 331, 90, 30, "", 0, 0, 0},
-    Design{"Image30", P, "Panel2", 320, 331, 90, 30, "", 0, 0, 0},
-    Design{"Image28", P, "Panel2", 568, 331, 90, 30, "", 0, 0, 0},
-    Design{"Memo1", Kind::Memo, "Panel2", 8, 8, 649, 321, "", 16, kYellow, 0},
     // Score board
     Design{"GroupBox4", Kind::GroupBox, nullptr, 222, 228, 580, 197, "", 0, kGreen,
            Hidden | Disabled},
     Design{"Image36", P, "GroupBox4", 0, 0, 580, 197, "", 0, 0, 0},
     Design{"Image37", P, "GroupBox4", 240, 158, 101, 30, "", 0, 0, 0},
     Design{"StringGrid1", Kind::Grid, "GroupBox4", 8, 4, 568, 150, "", 16, kWhite, Bold},
+    // Rules viewer: VIEW RULES works at any moment, the score board's included, so the
+    // rules lie over everything else
+    Design{"Panel2", Kind::Panel, nullptr, 171, 177, 665, 364, "", 0, kGreen, Hidden},
+    Design{"Image34", P, "Panel2", 0, 0, 665, 364, "", 0, 0, 0},
+    Design{"Image29", P, "Panel2", 224, 331, 90, 30, "", 0, 0, 0},
+    Design{"Image30", P, "Panel2", 320, 331, 90, 30, "", 0, 0, 0},
+    Design{"Image28", P, "Panel2", 568, 331, 90, 30, "", 0, 0, 0},
+    Design{"Memo1", Kind::Memo, "Panel2", 8, 8, 649, 321, "", 16, kYellow, 0},
 };
 
 struct ButtonDesign {

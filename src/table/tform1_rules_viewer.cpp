@@ -38,11 +38,16 @@ void TForm1::Image28Click() {
     QWidget* button = Control(QStringLiteral("Image33"));
     button->setEnabled(true);
     button->show();
-    // The hand comes back as it stood: only the slots that hold cards, a raised card still
-    // raised. Showing all nineteen would bring back pictures of cards played long ago.
+    // The hand comes back as it stood: only the slots that hold cards, and a card chosen for
+    // a jack chain raised again (opening the rules lowered it). Showing all nineteen would
+    // bring back pictures of cards played long ago.
     const int count = engine_.Hands[1].count;
     for (int slot = 1; slot <= 19; ++slot) {
-        HandSlot(slot)->setVisible(slot <= count);
-        HandSlot(slot)->setEnabled(slot <= count);
+        PictureBox* picture = HandSlot(slot);
+        const bool holdsCard = slot <= count;
+        picture->setVisible(holdsCard);
+        picture->setEnabled(holdsCard);
+        if (holdsCard)
+            picture->move(picture->x(), engine_.HandCardTop[slot]);
     }
 }

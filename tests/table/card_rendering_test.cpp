@@ -140,6 +140,14 @@ TEST_F(TableTest, TopSeatFansRunLeftToRightWithTheLastCardWhole) {
     EXPECT_EQ(fan.pixel(130, 49), FacePixel(7, 10, 49)); // over card 6
     EXPECT_EQ(fan.pixel(100 + 5, 49), FacePixel(6, 5, 49));
 
+    // Seat 4 sits at the top too, one card high although its picture is a column with four.
+    GiveHand(4, {1, 2, 3, 4, 5, 6, 7});
+    engine.Seat4HandLeft = 768;
+    engine.Seat4HandTop = 24;
+    form->PlaceSeat(4, true);
+    form->DrawSeatRow(4, 7, false);
+    EXPECT_EQ(Picture("Image41")->geometry(), QRect(768 - 60, 24, 6 * 20 + 73, 98));
+
     // With four players the same hand spreads wider, about seat 3's own centre.
     engine.PlayerCount = 4;
     engine.Seat3HandLeft = 476;

@@ -25,6 +25,7 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
     Open();
     GiveHand(1, {1, 2, 3});
     form->DrawHumanHand(3, false);
+    form->SetSlotTop(2, 480);
 
     QTest::mouseClick(Picture("Image33"), Qt::LeftButton);
     EXPECT_TRUE(Control("Image33")->isHidden());
@@ -52,7 +53,8 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
         EXPECT_EQ(page.back(), QStringLiteral("Rule line %1").arg(last));
     }
 
-    // EXIT brings back the button and the hand as it stood, nothing more.
+    // EXIT brings back the button and the hand as it stood, nothing more: the card raised
+    // for a chain before the rules were opened stands raised again.
     QTest::mouseClick(Picture("Image28"), Qt::LeftButton);
     EXPECT_TRUE(Control("Panel2")->isHidden());
     EXPECT_FALSE(Control("Panel2")->isEnabled());
@@ -60,10 +62,28 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
     EXPECT_FALSE(form->HandSlot(3)->isHidden());
     EXPECT_TRUE(form->HandSlot(3)->isEnabled());
     EXPECT_TRUE(form->HandSlot(4)->isHidden());
+    EXPECT_EQ(form->HandSlot(2)->y(), 480);
+    EXPECT_EQ(form->HandSlot(3)->y(), 496);
 
     // Every opening starts again at line 1.
     QTest::mouseClick(Picture("Image33"), Qt::LeftButton);
     EXPECT_EQ(MemoLines(*form).front(), "Rule line 1");
+}
+
+TEST_F(TableTest, RulesLieOverEverythingOnTheTable) {
+    WriteRules(80);
+    Open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // Between rounds the score board is up and VIEW RULES can still be pressed.
+    Control("GroupBox4")->show();
+    Control("GroupBox1")->show();
+    form->Image33Click();
+    const QWidget* rules = Control("Panel2");
+    for (const QPoint at : {QPoint(300, 300), QPoint(500, 400), QPoint(640, 420)}) {
+        SCOPED_TRACE(at.x());
+        EXPECT_TRUE(rules->isAncestorOf(form->childAt(at)));
+    }
 }
 
 TEST_F(TableTest, ShortRulesTextPagesWithEmptyLines) {
