@@ -95,6 +95,9 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
     CreateControls();
     // New seat names are typed whole; completing them from the old names would get in the way.
     Combo(QStringLiteral("ComboBox1"))->setCompleter(nullptr);
+    // A game is saved under the name typed: completing a new name into an older game's name
+    // would save over that game.
+    Combo(QStringLiteral("ComboBox3"))->setCompleter(nullptr);
     ConnectHandlers();
     ConnectPlayHandlers();
     errorReporter_ = [this](const QString& text) {

@@ -126,6 +126,28 @@ TEST_F(TableTest, NamesBoxRenamesOnlyTheChosenSeat) {
     EXPECT_EQ(engine.PlayerNames[5], "Abcdefghijklmnopqrst");
 }
 
+TEST_F(TableTest, SavingUnderANewNameNeverSavesOverAnOlderGame) {
+    Engine older;
+    older.EngineStartUp({});
+    older.SaveName = "Friday";
+    QDir().mkdir("Save");
+    ASSERT_TRUE(SaveGame(older));
+    Open();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->ShowSaveBox();
+    QComboBox* box = form->Combo("ComboBox3");
+    box->lineEdit()->setFocus();
+
+    // Typed letter by letter, as a player does: the start of an older name stays as typed.
+    QTest::keyClicks(box->lineEdit(), "Fr");
+    EXPECT_EQ(box->currentText(), "Fr");
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(QFile::exists("Save/Fr.sav"));
+    EXPECT_EQ(box->count(), 1); // listed at the next refill, not on Enter
+}
+
 TEST_F(TableTest, StartAppliesThePanelAndOpensTheDealPanel) {
     Open(); // no settings file: four players and 250 on the panel, five and 300 in the engine
     pacer.waits.clear();
