@@ -16,7 +16,8 @@ constexpr QPoint kStockTop(428, 250);
 void TForm1::ShowStockPile(int count, bool force) {
     if (engine_.GameOver)
         return;
-    int shown = engine_.StockPile[0] - engine_.StockPos;
+    // Every stock card is drawable, the one at the last place included.
+    int shown = engine_.StockCardsLeft();
     if (force || count < shown)
         shown = count;
     // An empty stock still shows one back: a draw turns the discards over first.

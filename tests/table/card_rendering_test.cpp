@@ -196,7 +196,7 @@ TEST_F(TableTest, StockShowsOneBackPerCardLeftUpToFour) {
     Open();
     engine.CardDesign = 4;
     engine.StockPile[0] = 108;
-    engine.StockPos = 105;
+    engine.StockPos = 106; // three cards left: 106, 107 and 108
     pacer.waits.clear();
     form->ShowStockPile(4, false);
     EXPECT_EQ(engine.StockImagesShown, 3);
@@ -211,7 +211,7 @@ TEST_F(TableTest, StockShowsOneBackPerCardLeftUpToFour) {
     EXPECT_EQ(pacer.waits.size(), 1u);
 
     // An empty stock still shows one back; forced, four.
-    engine.StockPos = 108;
+    engine.StockPos = 109;
     form->ShowStockPile(4, false);
     EXPECT_EQ(engine.StockImagesShown, 1);
     EXPECT_TRUE(Picture("Image52")->isHidden());
