@@ -18,6 +18,9 @@ void TForm1::ShowSeatLabel(int seat, const std::string& text) {
         return;
     TextLabel* label = Label(QString::fromLatin1(kSeatLabels[seat]));
     label->SetCaption(QString::fromStdString(text));
+    // At the end of a round the discard pile moves up beside the top seat's name; the names
+    // stay readable above it.
+    label->raise();
     // The human's name stays centred under the hand whatever its total adds to it.
     if (seat == 1)
         label->move(kOuterWidth / 2 - label->width() / 2, label->y());

@@ -208,6 +208,10 @@ TEST_F(RoundEndTest, ClosingTheTenthRoundEndsTheGameWithTheWinnerAndTheScore) {
     for (const char* name : {"GroupBox1", "GroupBox4", "ComboBox3", "Label28", "Label5", "Image53"})
         EXPECT_TRUE(Control(name)->isHidden()) << name;
     EXPECT_EQ(Text(Label("Label1")), "You (0)");
+    // The raised discard pile never hides the top seat's name and total.
+    QWidget* table = Control("Label3")->parentWidget();
+    EXPECT_GT(table->children().indexOf(Control("Label3")),
+              table->children().indexOf(Control("Image60")));
 
     // The human's win is counted in the file and on the table.
     EXPECT_EQ(Text(Label("Label51")), "1");
