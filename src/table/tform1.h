@@ -223,6 +223,7 @@ class TForm1 : public QWidget, public TableView {
     // Play control helpers (tform1_play_events.cpp)
     void ConnectPlayHandlers();
     void RunTurnSequence(const std::function<void()>& body);
+    void CloseIfAsked(); // a close that came while a handler ran is carried out after it
 
     // Rules viewer helper (tform1_rules_viewer.cpp)
     void ShowRulesPage(const RulesPage& page);
@@ -265,14 +266,17 @@ class HandlerScope {
 };
 
 template <class Handler> void TForm1::Guarded(Handler&& handler) {
-    const HandlerScope scope(handlerDepth_);
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        // A window on its way out shows no more boxes.
-        if (!closing_)
-            ShowError(QString::fromStdString(error.what()));
+    {
+        const HandlerScope scope(handlerDepth_);
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            // A window on its way out shows no more boxes.
+            if (!closing_)
+                ShowError(QString::fromStdString(error.what()));
+        }
     }
+    CloseIfAsked();
 }
 
 template <class Sender, class... Args, class Handler>

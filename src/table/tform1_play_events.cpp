@@ -128,11 +128,15 @@ void TForm1::closeEvent(QCloseEvent* event) {
         // A chooser left open would hold the handler for ever.
         if (chooser_ && chooser_->isVisible())
             chooser_->reject();
-        event->ignore();
-        QTimer::singleShot(0, this, [this] { close(); });
+        event->ignore(); // CloseIfAsked closes the window once the last handler returns
         return;
     }
     closing_ = true;
     FormClose();
     event->accept();
+}
+
+void TForm1::CloseIfAsked() {
+    if (closing_ && handlerDepth_ == 0)
+        QTimer::singleShot(0, this, [this] { close(); });
 }
