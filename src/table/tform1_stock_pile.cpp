@@ -1,6 +1,7 @@
 // The stock pile: up to four stacked backs of the chosen design, and its top card, which also
 // carries the deal and every draw to the seats and turns the first discard over.
 #include "suitchooser/window_controls.h"
+#include "table/flow/turn_flow.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
 
@@ -13,21 +14,10 @@ constexpr QPoint kStockTop(428, 250);
 
 } // namespace
 
+// The rule for how many backs show lives with the turn flow, which every draw goes through.
 void TForm1::ShowStockPile(int count, bool force) {
-    if (engine_.GameOver)
-        return;
-    // Every stock card is drawable, the one at the last place included.
-    int shown = engine_.StockCardsLeft();
-    if (force || count < shown)
-        shown = count;
-    // An empty stock still shows one back: a draw turns the discards over first.
-    shown = std::max(shown, 1);
-    if (shown == engine_.StockImagesShown)
-        return;
-    ShowStockPile(shown);
-    engine_.StockImagesShown = shown;
-    Sleep(200);
-    repaint();
+    if (flow_ != nullptr)
+        flow_->ShowStockPile(count, force);
 }
 
 void TForm1::ShowStockPile(int backs) {

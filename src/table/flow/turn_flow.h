@@ -29,6 +29,10 @@ class TurnFlow {
     bool ScoreGridUp() const { return ScoreGridUp_; }
     bool Busy() const { return Busy_; }
 
+    // Shows up to count backs on the stock, never more than are left to draw and never none;
+    // the options panel also calls it, forced, when the table is laid out.
+    void ShowStockPile(int count, bool force);
+
   private:
     // Runs one event to its end unless another is still running, then reports the first file
     // failure it met.
@@ -69,7 +73,6 @@ class TurnFlow {
     // ---- Status displays and card movement --------------------------------------------------
     void FlyCardToDiscard(int card, int slot);
     void ShowDiscardTop(int card, bool pause, bool useCard);
-    void ShowStockPile(int count, bool force);
     void AnimateDeal(bool slow);
     void FlyFromStock(int seat);
     void AnimateDrawFlight(int seat);
