@@ -7,6 +7,7 @@
 
 #include "storage/game_log.h"
 #include "table/flow/storage_link.h"
+#include "temp_folder.h"
 
 using namespace flowtest;
 namespace fs = std::filesystem;
@@ -175,11 +176,8 @@ TEST(Scoreboard, TenthRoundEndsTheGameAndLaterPressesAreRefused) {
 }
 
 TEST(Files, SavingBetweenRoundsUnderTheRightName) {
-    const fs::path home = fs::current_path();
-    const fs::path folder = fs::temp_directory_path() / "quelvane_flow_save_test";
-    fs::remove_all(folder);
-    fs::create_directories(folder / "Save");
-    fs::current_path(folder);
+    TempFolder folder;
+    fs::create_directories("Save");
     {
         Timeline timeline;
         Engine e;
@@ -210,8 +208,6 @@ TEST(Files, SavingBetweenRoundsUnderTheRightName) {
         ASSERT_EQ(timeline.size(), 1u);
         EXPECT_EQ(timeline[0].rfind("Error ", 0), 0u);
     }
-    fs::current_path(home);
-    fs::remove_all(folder);
 }
 
 TEST(Files, LogFailureIsReportedOnceAfterTheTurnsAndTheLogStops) {

@@ -2,6 +2,7 @@
 // while it is up, CLOSE into the next round with the seat totals, saving from the "Save Game"
 // box, the tenth round ending the game, and a close that arrives while a turn is played.
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTableWidget>

@@ -17,7 +17,7 @@ void SaveShot(const QImage& shot, const char* name) {
 } // namespace
 
 TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
-    ASSERT_TRUE(WriteGameArt(folder.Path()));
+    ASSERT_TRUE(WriteGameArt(QString::fromStdString(folder.Path())));
     QFile::copy(QStringLiteral(QUELVANE_RULES_FILE), QStringLiteral("rules.txt"));
     StartGame(4, false);
     engine.SeedRandom(3);
@@ -78,7 +78,7 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
 }
 
 TEST_F(PlayWindowTest, ScreenshotOfFivePlayersInPlay) {
-    ASSERT_TRUE(WriteGameArt(folder.Path()));
+    ASSERT_TRUE(WriteGameArt(QString::fromStdString(folder.Path())));
     StartGame(5, true);
     engine.SeedRandom(5);
     Deal();

@@ -2,6 +2,7 @@
 // names box, loading a saved game, and what START hands to the engine and the table.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>

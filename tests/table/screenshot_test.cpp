@@ -17,7 +17,7 @@ void SaveShot(const QImage& shot, const char* name) {
 } // namespace
 
 TEST_F(TableTest, ScreenshotsOfTheOptionsPanelAndADealtTable) {
-    ASSERT_TRUE(WriteGameArt(folder.Path()));
+    ASSERT_TRUE(WriteGameArt(QString::fromStdString(folder.Path())));
     QFile::copy(QStringLiteral(QUELVANE_RULES_FILE), QStringLiteral("rules.txt"));
     Open();
     ASSERT_TRUE(errors.empty());

@@ -2,6 +2,7 @@
 // missing or broken card sheet leaves behind.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>

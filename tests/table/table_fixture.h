@@ -2,9 +2,7 @@
 // the tests can predict, a pacer that only records, and a recorder for error boxes.
 #pragma once
 
-#include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,6 +17,7 @@
 #include "table/flow/turn_flow.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
+#include "temp_folder.h"
 
 // Sheets made for the tests: every pixel tells its cell and place; a card's corners (and so
 // pixel (1, 1) of the deck) are the key colour.
@@ -73,18 +72,6 @@ inline QImage Background() {
 
 } // namespace sheets
 
-// Switches the working folder to a fresh temporary folder for the life of the guard.
-class WorkingFolder {
-  public:
-    WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
-    ~WorkingFolder() { QDir::setCurrent(previous_); }
-    QString Path() const { return folder_.path(); }
-
-  private:
-    QTemporaryDir folder_;
-    QString previous_;
-};
-
 class TableTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -123,7 +110,7 @@ class TableTest : public ::testing::Test {
             engine.Hands[seat].slot[i + 1] = cards[i];
     }
 
-    WorkingFolder folder;
+    TempFolder folder;
     Engine engine;
     RecordingPacer pacer;
     GameLog log;

@@ -1,5 +1,6 @@
 // Runs a test inside a fresh empty folder: the working folder is switched there for the life
-// of the guard and switched back (and the folder removed) afterwards.
+// of the guard and switched back (and the folder removed) afterwards. With it come helpers that
+// read and write files byte for byte, behind the game's own file code.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ class TempFolder {
     TempFolder() : previous_(std::filesystem::current_path()) {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() /
-                ("quelvane-storage-" + std::to_string(seed()) + std::to_string(seed()));
+                ("quelvane-test-" + std::to_string(seed()) + std::to_string(seed()));
         std::filesystem::create_directories(path_);
         std::filesystem::current_path(path_);
     }
@@ -30,6 +31,8 @@ class TempFolder {
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
+
+    std::string Path() const { return path_.string(); }
 
   private:
     std::filesystem::path previous_;
