@@ -68,40 +68,40 @@ void ParseNames(Engine& engine, const std::string& line) {
     }
 }
 
+struct PlayUntilEntry {
+    int code;
+    int playUntil;
+};
+
+// Every target the game knows, with its code in the settings file; the first one stands in for
+// any code or target not in the table.
+constexpr std::array<PlayUntilEntry, 6> kPlayUntilCodes = {
+    {{4, 350}, {1, 100}, {2, 200}, {3, 300}, {5, 400}, {6, 250}}};
+
+// The entry of a target score; none for a score the game does not offer.
+const PlayUntilEntry* FindTarget(int playUntil) {
+    for (const PlayUntilEntry& entry : kPlayUntilCodes)
+        if (entry.playUntil == playUntil)
+            return &entry;
+    return nullptr;
+}
+
 } // namespace
 
 int PlayUntilCode(int playUntil) {
-    switch (playUntil) {
-    case 100:
-        return 1;
-    case 200:
-        return 2;
-    case 300:
-        return 3;
-    case 400:
-        return 5;
-    case 250:
-        return 6;
-    default:
-        return 4;
-    }
+    const PlayUntilEntry* entry = FindTarget(playUntil);
+    return entry != nullptr ? entry->code : kPlayUntilCodes[0].code;
 }
 
 int PlayUntilFromCode(int code) {
-    switch (code) {
-    case 1:
-        return 100;
-    case 2:
-        return 200;
-    case 3:
-        return 300;
-    case 5:
-        return 400;
-    case 6:
-        return 250;
-    default:
-        return 350;
-    }
+    for (const PlayUntilEntry& entry : kPlayUntilCodes)
+        if (entry.code == code)
+            return entry.playUntil;
+    return kPlayUntilCodes[0].playUntil;
+}
+
+bool IsPlayUntilTarget(int playUntil) {
+    return FindTarget(playUntil) != nullptr;
 }
 
 std::string CleanSeatName(const std::string& name) {

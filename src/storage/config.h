@@ -12,6 +12,8 @@
 int PlayUntilCode(int playUntil);
 // Target score for a code digit read from the file; unknown digits mean 350.
 int PlayUntilFromCode(int code);
+// True for the targets a game may be played to (the saved-game check uses it too).
+bool IsPlayUntilTarget(int playUntil);
 
 // A seat name as it may be kept: commas and control characters (which would break the
 // settings line and shift every later name) become blanks, and the text is cut to 20 bytes

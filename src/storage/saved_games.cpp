@@ -146,9 +146,7 @@ bool IsValidSaveRecord(const SaveBytes& record) {
         return false;
     if (!InRange(GetInt32(record, kLeadSeatAt), 0, players))
         return false;
-    static constexpr std::array<int32_t, 6> kTargets = {100, 200, 250, 300, 350, 400};
-    const int32_t target = GetInt32(record, kPlayUntilAt);
-    if (std::find(kTargets.begin(), kTargets.end(), target) == kTargets.end())
+    if (!IsPlayUntilTarget(GetInt32(record, kPlayUntilAt)))
         return false;
     // Single digits keep every field of the settings line at its fixed position.
     if (!InRange(GetInt32(record, kCardDesignAt), 0, 9))
