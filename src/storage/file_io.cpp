@@ -26,6 +26,22 @@ bool IsFolder(const std::string& path) {
     return std::filesystem::is_directory(path, ec);
 }
 
+// A folder or an empty name is refused the same way as a file that cannot be opened.
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+    if (path.empty() || IsFolder(path))
+        return nullptr;
+    return std::fopen(path.c_str(), mode);
+}
+
+// The file is let go of even when closing fails, so it is never closed twice.
+void CloseOrThrow(std::FILE*& file) {
+    std::FILE* closing = file;
+    file = nullptr;
+    errno = 0;
+    if (closing != nullptr && std::fclose(closing) != 0)
+        ThrowIoError(LastError());
+}
+
 } // namespace
 
 std::string IoErrorText(int errorNumber) {
@@ -49,9 +65,7 @@ std::string IoErrorText(int errorNumber) {
 // ---- Reading ---------------------------------------------------------------------------------
 
 std::unique_ptr<InFile> InFile::Open(const std::string& path) {
-    if (path.empty() || IsFolder(path))
-        return nullptr;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenFile(path, "rb");
     if (file == nullptr)
         return nullptr;
     return std::unique_ptr<InFile>(new InFile(file));
@@ -94,19 +108,13 @@ size_t InFile::Read(uint8_t* data, size_t size) {
 }
 
 void InFile::Close() {
-    std::FILE* file = file_;
-    file_ = nullptr;
-    errno = 0;
-    if (file != nullptr && std::fclose(file) != 0)
-        ThrowIoError(LastError());
+    CloseOrThrow(file_);
 }
 
 // ---- Writing ---------------------------------------------------------------------------------
 
 std::unique_ptr<OutFile> OutFile::Create(const std::string& path) {
-    if (path.empty() || IsFolder(path))
-        return nullptr;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = OpenFile(path, "wb");
     if (file == nullptr)
         return nullptr;
     return std::unique_ptr<OutFile>(new OutFile(file));
@@ -134,11 +142,7 @@ void OutFile::Flush() {
 }
 
 void OutFile::Close() {
-    std::FILE* file = file_;
-    file_ = nullptr;
-    errno = 0;
-    if (file != nullptr && std::fclose(file) != 0)
-        ThrowIoError(LastError());
+    CloseOrThrow(file_);
 }
 
 // ---- Replacing a whole file ------------------------------------------------------------------
