@@ -42,6 +42,17 @@ class PlayWindowTest : public TableTest {
     }
     void PressStock(Qt::MouseButton button = Qt::LeftButton) { Click(Control("Image53"), button); }
     void Deal() { Click(Control("ImageDeal")); }
+
+    // The human's move as the simplest player makes it: the first card that may be laid, and a
+    // draw when none may.
+    void PlayOrDraw() {
+        const int before = engine.Hands[1].count;
+        for (int k = 1; k <= before && engine.Hands[1].count == before; ++k)
+            if (engine.IsLegalPlay(engine.Hands[1].slot[k], 0, true))
+                PressSlot(k);
+        if (engine.Hands[1].count == before && !flow->ScoreGridUp())
+            PressStock();
+    }
     void CloseGrid() { Click(Control("Image37")); }
 
     // A round laid out by hand on a started table: seat 1 to move, the given hands, the stock

@@ -1,20 +1,10 @@
 // Pictures of a game in play with the game's own art, kept in the build tree for people to
 // look at: a table in the middle of a round and the score grid at its end.
-#include <QDir>
 #include <QFile>
 #include <QTableWidget>
 
 #include "art/window_art.h"
 #include "play_window_fixture.h"
-
-namespace {
-
-void SaveShot(const QImage& shot, const char* name) {
-    QDir().mkpath(QStringLiteral(QUELVANE_SCREENSHOT_DIR));
-    EXPECT_TRUE(shot.save(QStringLiteral(QUELVANE_SCREENSHOT_DIR "/%1").arg(name)));
-}
-
-} // namespace
 
 TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
     ASSERT_TRUE(WriteGameArt(QString::fromStdString(folder.Path())));
@@ -34,14 +24,8 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
         }
     };
     SuitAnswerer answerer(form->SuitChooser());
-    while (midRound.isNull() && !flow->ScoreGridUp()) {
-        const int before = engine.Hands[1].count;
-        for (int k = 1; k <= before && engine.Hands[1].count == before; ++k)
-            if (engine.IsLegalPlay(engine.Hands[1].slot[k], 0, true))
-                PressSlot(k);
-        if (engine.Hands[1].count == before)
-            PressStock();
-    }
+    while (midRound.isNull() && !flow->ScoreGridUp())
+        PlayOrDraw();
     pacer.duringWait = nullptr;
     ASSERT_FALSE(midRound.isNull());
     SaveShot(midRound, "table-play.png");
@@ -53,14 +37,8 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
     EXPECT_GT(aqua, 20);
 
     // Play on to the end of the round for the grid.
-    for (int clicks = 0; clicks < 400 && !flow->ScoreGridUp(); ++clicks) {
-        const int before = engine.Hands[1].count;
-        for (int k = 1; k <= before && engine.Hands[1].count == before; ++k)
-            if (engine.IsLegalPlay(engine.Hands[1].slot[k], 0, true))
-                PressSlot(k);
-        if (engine.Hands[1].count == before && !flow->ScoreGridUp())
-            PressStock();
-    }
+    for (int clicks = 0; clicks < 400 && !flow->ScoreGridUp(); ++clicks)
+        PlayOrDraw();
     ASSERT_TRUE(flow->ScoreGridUp());
     const QImage grid = form->grab().toImage();
     SaveShot(grid, "table-scores.png");
@@ -88,14 +66,8 @@ TEST_F(PlayWindowTest, ScreenshotOfFivePlayersInPlay) {
             shot = form->grab().toImage();
     };
     SuitAnswerer answerer(form->SuitChooser());
-    for (int clicks = 0; clicks < 100 && shot.isNull() && !flow->ScoreGridUp(); ++clicks) {
-        const int before = engine.Hands[1].count;
-        for (int k = 1; k <= before && engine.Hands[1].count == before; ++k)
-            if (engine.IsLegalPlay(engine.Hands[1].slot[k], 0, true))
-                PressSlot(k);
-        if (engine.Hands[1].count == before && !flow->ScoreGridUp())
-            PressStock();
-    }
+    for (int clicks = 0; clicks < 100 && shot.isNull() && !flow->ScoreGridUp(); ++clicks)
+        PlayOrDraw();
     ASSERT_FALSE(shot.isNull());
     SaveShot(shot, "table-five-players.png");
 }

@@ -7,15 +7,6 @@
 #include "art/window_art.h"
 #include "table_fixture.h"
 
-namespace {
-
-void SaveShot(const QImage& shot, const char* name) {
-    QDir().mkpath(QStringLiteral(QUELVANE_SCREENSHOT_DIR));
-    EXPECT_TRUE(shot.save(QStringLiteral(QUELVANE_SCREENSHOT_DIR "/%1").arg(name)));
-}
-
-} // namespace
-
 TEST_F(TableTest, ScreenshotsOfTheOptionsPanelAndADealtTable) {
     ASSERT_TRUE(WriteGameArt(QString::fromStdString(folder.Path())));
     QFile::copy(QStringLiteral(QUELVANE_RULES_FILE), QStringLiteral("rules.txt"));

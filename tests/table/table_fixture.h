@@ -2,6 +2,7 @@
 // the tests can predict, a pacer that only records, and a recorder for error boxes.
 #pragma once
 
+#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -124,4 +125,10 @@ class TableTest : public ::testing::Test {
 inline QRgb FacePixel(int card, int x, int y) {
     const DecodedCard decoded = Engine::DecodeCard(card);
     return sheets::Face(decoded.RankIndex, decoded.SuitIndex, x, y);
+}
+
+// Keeps a picture of the window in the build tree for people to look at.
+inline void SaveShot(const QImage& shot, const char* name) {
+    QDir().mkpath(QStringLiteral(QUELVANE_SCREENSHOT_DIR));
+    EXPECT_TRUE(shot.save(QStringLiteral(QUELVANE_SCREENSHOT_DIR "/%1").arg(name)));
 }
