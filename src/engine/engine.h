@@ -143,6 +143,9 @@ struct Engine {
     int32_t GamesWon = 0;
     int32_t GameScore = 0;
     bool FirstDealPending = false;
+    // Set when the high-score file is there but could not be read: it is then never replaced
+    // in this run, so a passing fault of the disk cannot wipe a player's table.
+    bool HighScoreFileKept = false;
     std::array<uint8_t, 160> HighScoreRecord{};
     std::array<uint8_t, 152> OldHighScoreRecord{};
 

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr const char* kConfigFile = "Config.cfg";
+constexpr const char* kConfigName = "Config";
+constexpr const char* kConfigExt = ".cfg";
 
 // The seven one-digit settings stand at these 1-based positions; the names start at 15.
 constexpr int kNamesStart = 15;
@@ -145,22 +146,21 @@ void ParseConfigLine(Engine& engine, const std::string& line) {
 }
 
 void SaveConfig(const Engine& engine) {
-    auto file = OutFile::Create(kConfigFile);
-    if (!file)
+    DataFile dataText;
+    if (!CreateDataText(dataText, kConfigName, kConfigExt))
         return;
-    file->Write(BuildConfigLine(engine));
-    file->Flush();
-    file->Close();
+    WriteDataText(dataText, BuildConfigLine(engine));
+    CloseDataText(dataText);
 }
 
 bool LoadConfig(Engine& engine) {
-    auto file = InFile::Open(kConfigFile);
-    if (!file)
+    DataFile dataText;
+    if (!OpenDataText(dataText, kConfigName, kConfigExt))
         return false;
     std::string line;
-    while (file->ReadLine(line))
+    while (ReadDataTextLine(dataText, line))
         ParseConfigLine(engine, line);
-    file->Close();
+    CloseDataText(dataText);
     return true;
 }
 

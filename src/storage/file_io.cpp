@@ -1,45 +1,169 @@
 #include "storage/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <filesystem>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "engine/engine.h"
 #include "storage/storage_error.h"
 
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#define QUELVANE_HAVE_FSYNC 1
-#endif
-
 namespace {
+
+constexpr size_t kReadChunk = 4096;
+// A file that says it is shorter than one record (the files under /proc say they are empty)
+// is read from the start, but never beyond this many records.
+constexpr size_t kMaxRecordsStreamed = 16;
+// Names tried for a temporary file before a save gives up: "<name>.tmp", "<name>.1.tmp", ...
+constexpr int kTemporaryNames = 100;
 
 [[noreturn]] void ThrowIoError(int errorNumber) {
     throw StorageError(IoErrorText(errorNumber));
 }
 
-// errno after a failed stdio call; 5 (EIO) when the library left no reason.
 int LastError() {
     return errno != 0 ? errno : EIO;
 }
 
-bool IsFolder(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_directory(path, ec);
+// An open for reading never waits: a pipe would wait for a writer, so it is opened without
+// waiting and then refused with everything else that is not a regular file.
+int OpenRegularForReading(const std::string& path, OpenOutcome& outcome) {
+    outcome = OpenOutcome::Missing;
+    if (path.empty())
+        return -1;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            outcome = OpenOutcome::Refused;
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        outcome = OpenOutcome::Refused;
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    outcome = OpenOutcome::Opened;
+    return fd;
 }
 
-// A folder or an empty name is refused the same way as a file that cannot be opened.
-std::FILE* OpenFile(const std::string& path, const char* mode) {
-    if (path.empty() || IsFolder(path))
-        return nullptr;
-    return std::fopen(path.c_str(), mode);
+// Reads up to size bytes at the file position; fewer only at the end of the file.
+size_t ReadSome(int fd, uint8_t* data, size_t size) {
+    size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, data + got, size - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ThrowIoError(LastError());
+        if (n == 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    return got;
 }
 
-// The file is let go of even when closing fails, so it is never closed twice.
-void CloseOrThrow(std::FILE*& file) {
-    std::FILE* closing = file;
-    file = nullptr;
-    errno = 0;
-    if (closing != nullptr && std::fclose(closing) != 0)
+void WriteAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            ThrowIoError(n < 0 ? LastError() : EIO);
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+}
+
+// Closes a file opened by a reader; its outcome no longer matters once the bytes are in.
+void CloseAfterReading(int fd) {
+    ::close(fd);
+}
+
+// Keeps the descriptor closed on every path out of a reader.
+struct FdGuard {
+    int fd;
+    ~FdGuard() {
+        if (fd >= 0)
+            CloseAfterReading(fd);
+    }
+};
+
+std::vector<uint8_t> ReadRecordAt(int fd, off_t offset, size_t recordSize) {
+    std::vector<uint8_t> record(recordSize);
+    if (::lseek(fd, offset, SEEK_SET) < 0)
         ThrowIoError(LastError());
+    if (ReadSome(fd, record.data(), recordSize) != recordSize)
+        return {};
+    return record;
+}
+
+// Each record lands in a scratch buffer first, so a partial record at the end never
+// overwrites the whole one before it.
+std::vector<uint8_t> StreamLastRecord(int fd, size_t recordSize) {
+    std::vector<uint8_t> kept;
+    std::vector<uint8_t> scratch(recordSize);
+    for (size_t n = 0; n < kMaxRecordsStreamed; ++n) {
+        if (ReadSome(fd, scratch.data(), recordSize) != recordSize)
+            break;
+        kept = scratch;
+    }
+    return kept;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The target of a replacement may be missing or a regular file; a link, a pipe or a folder
+// under that name is somebody else's and stays as it is.
+void RefuseUnlessRegularOrMissing(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT)
+            return;
+        ThrowIoError(LastError());
+    }
+    if (!S_ISREG(info.st_mode))
+        ThrowIoError(S_ISDIR(info.st_mode) ? EISDIR : EACCES);
+}
+
+// Creates a temporary file that did not exist before, in the target's own folder so that
+// the rename stays on one disk. O_EXCL never follows a link nor opens an existing entry.
+int CreateTemporaryFile(const std::string& path, std::string& tempPath) {
+    for (int attempt = 0; attempt < kTemporaryNames; ++attempt) {
+        tempPath = path + (attempt == 0 ? "" : "." + std::to_string(attempt)) + ".tmp";
+        const int fd = ::open(tempPath.c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
+                              0666);
+        if (fd >= 0)
+            return fd;
+        if (errno != EEXIST)
+            ThrowIoError(LastError());
+    }
+    ThrowIoError(EEXIST);
+}
+
+// Without the sync a crash soon after the rename could leave the new name on an empty file.
+void WriteDurably(int fd, std::span<const uint8_t> bytes) {
+    WriteAll(fd, bytes.data(), bytes.size());
+    if (::fsync(fd) != 0 && errno != EINVAL)
+        ThrowIoError(LastError());
+}
+
+// The rename itself reaches the disk only with its folder.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -47,6 +171,7 @@ void CloseOrThrow(std::FILE*& file) {
 std::string IoErrorText(int errorNumber) {
     switch (errorNumber) {
     case ENOSPC:
+    case EFBIG: // the file may grow no further: to the player the disk is full
 #ifdef EDQUOT
     case EDQUOT:
 #endif
@@ -57,150 +182,160 @@ std::string IoErrorText(int errorNumber) {
         return "File access denied";
     case ENOENT:
         return "File not found";
+    case ENOTDIR:
+        return "Path not found";
     default:
         return "I/O error " + std::to_string(errorNumber);
     }
 }
 
-// ---- Reading ---------------------------------------------------------------------------------
-
-std::unique_ptr<InFile> InFile::Open(const std::string& path) {
-    std::FILE* file = OpenFile(path, "rb");
-    if (file == nullptr)
-        return nullptr;
-    return std::unique_ptr<InFile>(new InFile(file));
+std::string DataFileName(const std::string& name, const std::string& ext) {
+    return CutName(name, 20) + CutName(ext, 4);
 }
 
-InFile::~InFile() {
-    if (file_ != nullptr)
-        std::fclose(file_);
+// ---- Text files ------------------------------------------------------------------------------
+
+DataFile::~DataFile() {
+    Release();
 }
 
-bool InFile::ReadLine(std::string& line) {
-    line.clear();
-    errno = 0;
-    int c = std::getc(file_);
-    if (c == EOF) {
-        if (std::ferror(file_))
-            ThrowIoError(LastError());
+void DataFile::Release() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    buffer_.clear();
+    bufferPos_ = 0;
+    budget_ = 0;
+    pushedBack_ = -1;
+}
+
+int DataFile::NextByte() {
+    if (pushedBack_ >= 0) {
+        const int c = pushedBack_;
+        pushedBack_ = -1;
+        return c;
+    }
+    if (bufferPos_ == buffer_.size()) {
+        if (budget_ == 0)
+            return -1;
+        buffer_.resize(std::min(kReadChunk, budget_));
+        const size_t got =
+            ReadSome(fd_, reinterpret_cast<uint8_t*>(buffer_.data()), buffer_.size());
+        buffer_.resize(got);
+        bufferPos_ = 0;
+        budget_ = got == 0 ? 0 : budget_ - got;
+        if (got == 0)
+            return -1;
+    }
+    return static_cast<unsigned char>(buffer_[bufferPos_++]);
+}
+
+bool OpenDataText(DataFile& dataText, const std::string& name, const std::string& ext,
+                  size_t readLimit) {
+    dataText.Release();
+    OpenOutcome outcome;
+    dataText.fd_ = OpenRegularForReading(DataFileName(name, ext), outcome);
+    dataText.budget_ = readLimit;
+    return dataText.IsOpen();
+}
+
+bool CreateDataText(DataFile& dataText, const std::string& name, const std::string& ext) {
+    dataText.Release();
+    const std::string path = DataFileName(name, ext);
+    if (path.empty())
+        return false;
+    // Without waiting: a pipe with nobody reading it must not hold the game up.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+               0666);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) {
+        ::close(fd);
         return false;
     }
-    while (c != EOF && c != '\n' && c != '\r') {
-        line.push_back(static_cast<char>(c));
-        c = std::getc(file_);
-    }
-    if (c == '\r') {
-        c = std::getc(file_);
-        if (c != '\n' && c != EOF)
-            std::ungetc(c, file_);
-    }
-    if (c == EOF && std::ferror(file_))
-        ThrowIoError(LastError());
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    dataText.fd_ = fd;
     return true;
 }
 
-size_t InFile::Read(uint8_t* data, size_t size) {
-    errno = 0;
-    const size_t got = std::fread(data, 1, size, file_);
-    if (got < size && std::ferror(file_))
-        ThrowIoError(LastError());
-    return got;
-}
-
-void InFile::Close() {
-    CloseOrThrow(file_);
-}
-
-// ---- Writing ---------------------------------------------------------------------------------
-
-std::unique_ptr<OutFile> OutFile::Create(const std::string& path) {
-    std::FILE* file = OpenFile(path, "wb");
-    if (file == nullptr)
-        return nullptr;
-    return std::unique_ptr<OutFile>(new OutFile(file));
-}
-
-OutFile::~OutFile() {
-    if (file_ != nullptr)
-        std::fclose(file_);
-}
-
-void OutFile::Write(const std::string& text) {
-    Write(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
-}
-
-void OutFile::Write(std::span<const uint8_t> bytes) {
-    errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
-        ThrowIoError(LastError());
-}
-
-void OutFile::Flush() {
-    errno = 0;
-    if (std::fflush(file_) != 0)
-        ThrowIoError(LastError());
-}
-
-void OutFile::Close() {
-    CloseOrThrow(file_);
-}
-
-// ---- Replacing a whole file ------------------------------------------------------------------
-
-namespace {
-
-void WriteDurably(const std::string& tempPath, std::span<const uint8_t> bytes) {
-    errno = 0;
-    std::FILE* file = std::fopen(tempPath.c_str(), "wb");
-    if (file == nullptr)
-        ThrowIoError(LastError());
-    int error = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fflush(file) != 0)
-        error = LastError();
-#ifdef QUELVANE_HAVE_FSYNC
-    // Without this a crash soon after the rename could leave the new name on an empty file.
-    if (error == 0 && ::fsync(::fileno(file)) != 0 && errno != EINVAL)
-        error = LastError();
-#endif
-    errno = 0;
-    if (std::fclose(file) != 0 && error == 0)
-        error = LastError();
-    if (error != 0)
-        ThrowIoError(error);
-}
-
-} // namespace
-
-void ReplaceFileVia(const std::string& path, const std::string& tempPath,
-                    std::span<const uint8_t> bytes) {
-    try {
-        WriteDurably(tempPath, bytes);
-        errno = 0;
-        if (std::rename(tempPath.c_str(), path.c_str()) != 0)
-            ThrowIoError(LastError());
-    } catch (const StorageError&) {
-        std::error_code ec;
-        std::filesystem::remove(tempPath, ec);
-        throw;
+bool ReadDataTextLine(DataFile& dataText, std::string& line) {
+    line.clear();
+    int c = dataText.NextByte();
+    if (c < 0)
+        return false;
+    while (c >= 0 && c != '\n' && c != '\r') {
+        line.push_back(static_cast<char>(c));
+        c = dataText.NextByte();
     }
+    if (c == '\r') {
+        c = dataText.NextByte();
+        if (c >= 0 && c != '\n')
+            dataText.pushedBack_ = c;
+    }
+    return true;
+}
+
+void WriteDataText(DataFile& dataText, const std::string& text) {
+    // One write per call: the text is with the operating system when this returns.
+    WriteAll(dataText.fd_, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+void CloseDataText(DataFile& dataText) {
+    const int fd = dataText.fd_;
+    dataText.fd_ = -1;
+    dataText.Release();
+    if (fd >= 0 && ::close(fd) != 0)
+        ThrowIoError(LastError());
+}
+
+// ---- Record files and whole files ------------------------------------------------------------
+
+FileBytes ReadLastRecord(const std::string& path, size_t recordSize) {
+    FileBytes file;
+    FdGuard guard{OpenRegularForReading(path, file.outcome)};
+    if (guard.fd < 0 || recordSize == 0)
+        return file;
+    struct stat info {};
+    if (::fstat(guard.fd, &info) != 0)
+        ThrowIoError(LastError());
+    const auto size = static_cast<size_t>(info.st_size);
+    if (size >= recordSize)
+        file.bytes = ReadRecordAt(guard.fd, static_cast<off_t>((size / recordSize - 1) * recordSize),
+                                  recordSize);
+    else
+        file.bytes = StreamLastRecord(guard.fd, recordSize);
+    return file;
+}
+
+FileBytes ReadWholeFile(const std::string& path, size_t maxBytes) {
+    FileBytes file;
+    FdGuard guard{OpenRegularForReading(path, file.outcome)};
+    if (guard.fd < 0)
+        return file;
+    file.bytes.resize(maxBytes + 1);
+    file.bytes.resize(ReadSome(guard.fd, file.bytes.data(), file.bytes.size()));
+    return file;
 }
 
 void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes) {
-    ReplaceFileVia(path, path + ".tmp", bytes);
-}
-
-// ---- Record files ----------------------------------------------------------------------------
-
-std::optional<std::vector<uint8_t>> ReadLastRecord(const std::string& path, size_t recordSize) {
-    auto file = InFile::Open(path);
-    if (!file)
-        return std::nullopt;
-    std::vector<uint8_t> kept;
-    // Each record lands in a scratch buffer first, so a partial record at the end never
-    // overwrites the whole one before it.
-    std::vector<uint8_t> scratch(recordSize);
-    while (recordSize > 0 && file->Read(scratch.data(), recordSize) == recordSize)
-        kept = scratch;
-    file->Close();
-    return kept;
+    RefuseUnlessRegularOrMissing(path);
+    std::string tempPath;
+    int fd = CreateTemporaryFile(path, tempPath);
+    try {
+        WriteDurably(fd, bytes);
+        const int closed = ::close(fd);
+        fd = -1; // closed even when closing reported a failure
+        if (closed != 0)
+            ThrowIoError(LastError());
+        if (std::rename(tempPath.c_str(), path.c_str()) != 0)
+            ThrowIoError(LastError());
+    } catch (const StorageError&) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(tempPath.c_str());
+        throw;
+    }
+    SyncFolder(FolderOf(path));
 }

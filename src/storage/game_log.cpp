@@ -43,29 +43,27 @@ GameLog::~GameLog() = default;
 void GameLog::StartLog(Engine& engine) {
     if (!engine.LogEnabled)
         return;
-    LogText = OutFile::Create("Log.txt");
+    CreateDataText(LogText, "Log", ".txt");
 }
 
 bool GameLog::IsOpen() const {
-    return LogText != nullptr;
+    return LogText.IsOpen();
 }
 
 void GameLog::LogState(const Engine& engine, const std::string& text) {
-    if (!engine.LogEnabled || !LogText)
+    if (!engine.LogEnabled || !LogText.IsOpen())
         return;
-    LogText->Write(LogLine(engine, text) + "\r\n");
-    LogText->Flush();
+    WriteDataText(LogText, LogLine(engine, text) + "\r\n");
 }
 
 void GameLog::CloseLog(const Engine&) {
-    if (!LogText)
+    if (!LogText.IsOpen())
         return;
     try {
-        LogText->Close();
+        CloseDataText(LogText);
     } catch (const std::exception&) {
         // Closing happens as the window goes away; there is nobody left to tell.
     }
-    LogText.reset();
 }
 
 std::string GameLog::CardName(int code) {

@@ -3,12 +3,10 @@
 // GameLog for the whole run.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "engine/engine.h"
-
-class OutFile;
+#include "storage/file_io.h"
 
 class GameLog {
   public:
@@ -37,7 +35,7 @@ class GameLog {
     static std::string LogLine(const Engine& engine, const std::string& text);
 
   private:
-    std::unique_ptr<OutFile> LogText;
+    DataFile LogText;
 };
 
 // True when seat 5's name is the hidden word that switches the log on (exact length and case).

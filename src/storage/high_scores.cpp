@@ -48,12 +48,27 @@ void TakeTable(Engine& engine, std::span<const uint8_t> record) {
     }
 }
 
-template <size_t N> bool ReadRecordInto(const std::string& path, std::array<uint8_t, N>& buffer) {
-    const auto record = ReadLastRecord(path, N);
-    if (!record || record->empty())
-        return false;
-    std::copy(record->begin(), record->end(), buffer.begin());
-    return true;
+template <size_t N>
+OpenOutcome ReadRecordInto(const std::string& path, std::array<uint8_t, N>& buffer, bool& read) {
+    const FileBytes file = ReadLastRecord(path, N);
+    read = !file.bytes.empty();
+    if (read)
+        std::copy(file.bytes.begin(), file.bytes.end(), buffer.begin());
+    return file.outcome;
+}
+
+// Reads the table at start-up: true when a record was taken. A file that is there but cannot
+// be read is kept from being written over for the rest of the run.
+bool ReadHighScoresAtStartUp(Engine& engine) {
+    bool read = false;
+    try {
+        if (ReadRecordInto(HighScoreFileName(), engine.HighScoreRecord, read) ==
+            OpenOutcome::Refused)
+            engine.HighScoreFileKept = true;
+    } catch (const StorageError&) {
+        engine.HighScoreFileKept = true;
+    }
+    return read;
 }
 
 std::string SeatName(const Engine& engine, int seat) {
@@ -65,14 +80,20 @@ std::string SeatName(const Engine& engine, int seat) {
 } // namespace
 
 bool ReadHighScoreFile(Engine& engine) {
-    return ReadRecordInto(HighScoreFileName(), engine.HighScoreRecord);
+    bool read = false;
+    ReadRecordInto(HighScoreFileName(), engine.HighScoreRecord, read);
+    return read;
 }
 
 bool ReadOldHighScoreFile(Engine& engine) {
-    return ReadRecordInto(OldHighScoreFileName(), engine.OldHighScoreRecord);
+    bool read = false;
+    ReadRecordInto(OldHighScoreFileName(), engine.OldHighScoreRecord, read);
+    return read;
 }
 
 void WriteHighScoreFile(Engine& engine) {
+    if (engine.HighScoreFileKept)
+        return;
     MakeSaveFolder();
     ReplaceFile(HighScoreFileName(), engine.HighScoreRecord);
 }
@@ -102,15 +123,7 @@ void ImportOldHighScores(Engine& engine) {
 void LoadHighScoreFiles(Engine& engine) {
     MakeSaveFolder();
     // There is no window yet to show a failure, so the table lives in memory if need be.
-    bool read = false;
-    try {
-        read = ReadHighScoreFile(engine);
-    } catch (const StorageError&) {
-        // An unreadable file is left alone rather than overwritten with an empty table.
-        ResetHighScores(engine);
-        return;
-    }
-    if (read) {
+    if (ReadHighScoresAtStartUp(engine)) {
         TakeHighScores(engine);
     } else {
         ResetHighScores(engine);

@@ -14,7 +14,9 @@ constexpr int kOldHighScoreSize = 152;
 
 // Start-up, before any window exists: creates "Save", reads the table or starts a fresh one
 // (six "-" with 0) and writes it, then takes over the older file while no game has been
-// counted. Never throws: a file that cannot be written here leaves the table in memory.
+// counted. Never throws: a file that cannot be written here leaves the table in memory. A
+// file that is there but cannot be read (no permission, a read error, not a regular file)
+// is never written over in this run: play goes on with a fresh table in memory only.
 void LoadHighScoreFiles(Engine& engine);
 
 // Reads "Save/highscores1.scx" into HighScoreRecord; false when it cannot be opened or holds
@@ -22,7 +24,8 @@ void LoadHighScoreFiles(Engine& engine);
 bool ReadHighScoreFile(Engine& engine);
 // The same for the older "Save/highscores.scx" into OldHighScoreRecord.
 bool ReadOldHighScoreFile(Engine& engine);
-// Replaces "Save/highscores1.scx" with HighScoreRecord; throws StorageError on failure.
+// Replaces "Save/highscores1.scx" with HighScoreRecord (nothing when the file is kept from
+// being written over); throws StorageError on failure.
 void WriteHighScoreFile(Engine& engine);
 
 void TakeHighScores(Engine& engine);      // file record -> memory (table and counters)

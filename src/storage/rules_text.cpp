@@ -21,16 +21,22 @@ void LoadRules(Engine& engine) {
     for (auto& line : engine.RulesLines)
         line.clear();
     engine.RulesLineCount = 0;
-    auto file = InFile::Open("rules.txt");
-    if (!file)
+    DataFile dataText;
+    if (!OpenDataText(dataText, "rules", ".txt"))
         return;
+    ReadRulesLines(engine, dataText);
+    CloseDataText(dataText);
+}
+
+void ReadRulesLines(Engine& engine, DataFile& dataText) {
+    engine.RulesLineCount = 0;
     std::string line;
-    // Lines are stored as they come, so a read failure keeps every line read before it.
-    for (int number = 1; number <= kRulesMaxLines && file->ReadLine(line); ++number) {
+    // Lines are stored as they come, so a read failure keeps every line read before it; the
+    // handle closes itself as the failure leaves LoadRules.
+    for (int number = 1; number <= kRulesMaxLines && ReadDataTextLine(dataText, line); ++number) {
         engine.RulesLines[number] = CutName(line, kRulesLineLength);
         engine.RulesLineCount = number;
     }
-    file->Close();
 }
 
 std::string GetRulesLine(const Engine& engine, int number) {

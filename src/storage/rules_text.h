@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "storage/file_io.h"
 
 constexpr int kRulesMaxLines = 80;
 constexpr int kRulesLineLength = 95;
@@ -14,6 +15,9 @@ constexpr int kRulesLineLength = 95;
 // Reads "rules.txt" into the engine's rules lines. A missing file leaves no lines, silently;
 // a read failure after the open keeps the lines read so far and throws StorageError.
 void LoadRules(Engine& engine);
+
+// Reads the open rules text into the engine's lines: the first 80 lines, each cut to 95 bytes.
+void ReadRulesLines(Engine& engine, DataFile& dataText);
 
 // The stored line of that number, or "" for any number outside 1..RulesLineCount.
 std::string GetRulesLine(const Engine& engine, int number);

@@ -98,7 +98,7 @@ std::string SaveNameFromText(const std::string& boxText) {
 }
 
 std::string SaveFolderFileName(const std::string& base, const std::string& ext) {
-    return "Save/" + CutName(base) + CutName(ext, 4);
+    return "Save/" + DataFileName(base, ext);
 }
 
 void MakeSaveFolder() {
@@ -133,8 +133,12 @@ bool SaveGame(Engine& engine) {
     // The high-score file once shared this folder under that name.
     if (engine.SaveName == "highscores")
         engine.SaveName = "high1";
+    return WriteSaveFile(engine, engine.SaveName, ".sav");
+}
+
+bool WriteSaveFile(Engine& engine, const std::string& name, const std::string& ext) {
     MakeSaveFolder(); // the folder may have been removed since start-up
-    ReplaceFile(SaveFolderFileName(engine.SaveName, ".sav"), engine.SaveRecord);
+    ReplaceFile(SaveFolderFileName(name, ext), engine.SaveRecord);
     return true;
 }
 
@@ -165,10 +169,10 @@ bool IsValidSaveRecord(const SaveBytes& record) {
 bool ReadSaveFile(Engine& engine, const std::string& name, const std::string& ext) {
     if (!IsAcceptedName(name))
         return false;
-    const auto record = ReadLastRecord(SaveFolderFileName(name, ext), kSavedGameSize);
-    if (!record || record->empty())
+    const FileBytes file = ReadLastRecord(SaveFolderFileName(name, ext), kSavedGameSize);
+    if (file.bytes.empty())
         return false;
-    std::copy(record->begin(), record->end(), engine.SaveRecord.begin());
+    std::copy(file.bytes.begin(), file.bytes.end(), engine.SaveRecord.begin());
     return IsValidSaveRecord(engine.SaveRecord);
 }
 

@@ -30,6 +30,10 @@ void BuildSaveRecord(Engine& engine);
 // throws StorageError when the file cannot be created or written.
 bool SaveGame(Engine& engine);
 
+// Writes SaveRecord as the one record of "Save/" + name + ext, through a temporary file renamed
+// over the old one; returns true. Throws StorageError when the file cannot be written.
+bool WriteSaveFile(Engine& engine, const std::string& name, const std::string& ext);
+
 // Reads "Save/" + name + ext, keeping the last whole record in SaveRecord. False (silently)
 // when the name is refused, the file cannot be opened, holds no whole record, or its record
 // holds values the game never writes. A read failure after the open throws StorageError.

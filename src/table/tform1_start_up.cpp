@@ -1,5 +1,6 @@
 // Bringing the table up: the window itself, the start-up at its first activation (card sheets,
 // cloth and backdrops, settings, saved-game lists, high scores) and the close.
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -17,6 +18,8 @@
 
 #include "art/window_art.h"
 #include "storage/config.h"
+#include "storage/file_io.h"
+#include "storage/storage_error.h"
 #include "storage/game_log.h"
 #include "storage/saved_games.h"
 #include "suitchooser/tform2.h"
@@ -34,13 +37,44 @@ constexpr QSize kDeckSize(1022, 392);
 constexpr QSize kPatternsSize(146, 196);
 constexpr QSize kBackgroundSize(333, 190);
 
+// No card sheet of ours comes near this; a larger file is not one of them.
+constexpr size_t kMaxBitmapBytes = 32u << 20;
+
+// The card sheets are 24-bit bitmaps; the pixels are sampled as such (the key colour, the
+// notice colour), so a sheet of another depth is not one of ours.
+bool Is24BitBitmap(const std::vector<uint8_t>& bytes) {
+    auto le = [&](size_t at, size_t size) {
+        uint32_t value = 0;
+        for (size_t i = 0; i < size; ++i)
+            value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
+        return value;
+    };
+    if (bytes.size() < 30 || bytes[0] != 'B' || bytes[1] != 'M')
+        return false;
+    const size_t bitsAt = le(14, 4) == 12 ? 24 : 28; // the oldest header is shorter
+    return le(bitsAt, 2) == 24;
+}
+
+// The file is read through the game's own reader, so a pipe or a device under the name
+// counts as a file that cannot be opened instead of holding the start-up up.
 QImage LoadBitmap(const QString& fileName, QSize minimum) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    FileBytes file;
+    try {
+        file = ReadWholeFile(fileName.toStdString(), kMaxBitmapBytes);
+    } catch (const StorageError&) {
+        throw BitmapError("Bitmap image is not valid");
+    }
+    if (file.outcome != OpenOutcome::Opened) {
         const QString path = QFileInfo(fileName).absoluteFilePath();
         throw BitmapError(QStringLiteral("Cannot open file %1").arg(path).toStdString());
     }
-    QImageReader reader(&file, "bmp");
+    if (file.bytes.size() > kMaxBitmapBytes || !Is24BitBitmap(file.bytes))
+        throw BitmapError("Bitmap image is not valid");
+    QByteArray data(reinterpret_cast<const char*>(file.bytes.data()),
+                    static_cast<qsizetype>(file.bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
     const QImage image = reader.read();
     if (image.isNull() || image.width() < minimum.width() || image.height() < minimum.height()) {
         throw BitmapError("Bitmap image is not valid");

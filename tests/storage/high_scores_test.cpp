@@ -8,6 +8,7 @@
 #include "storage/rules_text.h"
 #include "storage/storage.h"
 #include "storage/storage_error.h"
+#include "fault_tools.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -225,20 +226,78 @@ TEST(HighScoreFailures, StartUpSaysNothingAndHandlersThrow) {
 }
 
 TEST(HighScoreFailures, FailedWriteKeepsTheEarlierTable) {
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
     TempFolder folder;
     Engine engine = GameWonBy(1, 500);
     LoadTable(engine, kDashes, 3, 3);
     const std::string before = ReadBytes(kFile);
-    fs::create_symlink("/dev/full", std::string(kFile) + ".tmp");
-    try {
-        UpdateHighScores(engine, true);
-        FAIL() << "no error raised";
-    } catch (const StorageError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
+    {
+        FileSizeLimit fullDisk(100);
+        try {
+            UpdateHighScores(engine, true);
+            FAIL() << "no error raised";
+        } catch (const StorageError& error) {
+            EXPECT_STREQ(error.what(), "Disk full");
+        }
     }
     EXPECT_EQ(ReadBytes(kFile), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator("Save"), fs::directory_iterator()), 1);
+}
+
+// A table that is there but cannot be read (no permission, a pipe) is never replaced in that
+// run: the defaults play on in memory and the player's counters survive for the next run.
+TEST(HighScoreFailures, UnreadableTableIsNeverWrittenOver) {
+    TempFolder folder;
+    HangGuard guard(20);
+    Engine seeded = GameWonBy(1, 10);
+    LoadTable(seeded, kDashes, 42, 7);
+    const std::string table = ReadBytes(kFile);
+    OpenToEverybody(".");
+    OpenToEverybody("Save");
+    fs::permissions(kFile, fs::perms::none);
+    {
+        AsOrdinaryUser user;
+        if (!user.PermissionsHold())
+            GTEST_SKIP() << "cannot run as an ordinary user here";
+        Engine engine = GameWonBy(1, 200);
+        LoadHighScoreFiles(engine);
+        EXPECT_EQ(engine.GamesPlayed, 0);
+        EXPECT_EQ(engine.HighScoreNames[1], "-");
+        engine.FirstDealPending = true;
+        EXPECT_NO_THROW(CountFirstDeal(engine));
+        EXPECT_NO_THROW(UpdateHighScores(engine, true));
+        EXPECT_EQ(engine.GamesPlayed, 1);
+    }
+    fs::permissions(kFile, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadBytes(kFile), table);
+
+    fs::rename(kFile, "Save/kept.scx");
+    ASSERT_TRUE(MakeFifo(kFile));
+    Engine piped = GameWonBy(1, 200);
+    LoadHighScoreFiles(piped);
+    piped.FirstDealPending = true;
+    EXPECT_NO_THROW(CountFirstDeal(piped));
+    EXPECT_TRUE(fs::is_fifo(kFile));
+}
+
+TEST(HighScoreFailures, MissingOrShortTableStartsAfreshAndLongOneKeepsItsLastRecord) {
+    TempFolder folder;
+    Engine seeded = GameWonBy(1, 10);
+    LoadTable(seeded, kDashes, 42, 7);
+    const std::string table = ReadBytes(kFile);
+    // A file holding less than one record has nothing to keep: a fresh table replaces it.
+    WriteBytes(kFile, table.substr(0, 100));
+    Engine shortFile;
+    LoadHighScoreFiles(shortFile);
+    EXPECT_EQ(shortFile.GamesPlayed, 0);
+    EXPECT_EQ(ReadBytes(kFile).size(), 160u);
+    // Two records and a partial third: the second is the table.
+    std::string second = table;
+    second[152] = 43;
+    WriteBytes(kFile, table + second + table.substr(0, 50));
+    Engine longFile;
+    LoadHighScoreFiles(longFile);
+    EXPECT_EQ(longFile.GamesPlayed, 43);
+    EXPECT_EQ(longFile.GamesWon, 7);
 }
 
 TEST(HighScoreText, ThousandsSeparators) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "storage/storage_error.h"
+#include "fault_tools.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -240,27 +241,80 @@ TEST(SavedGameFile, HostileNamesAreClampedAndCleaned) {
 }
 
 TEST(SavedGameFile, FailedSaveKeepsTheEarlierFile) {
-    if (!fs::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
     TempFolder folder;
     WriteBytes("Save/Friday.sav", GameInProgressBytes());
     Engine engine = GameInProgress();
     engine.RoundNo = 6;
     engine.SaveName = "Friday";
-    // The temporary file lands on a full disk.
-    fs::create_symlink("/dev/full", "Save/Friday.sav.tmp");
-    try {
-        SaveGame(engine);
-        FAIL() << "no error raised";
-    } catch (const StorageError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
+    {
+        FileSizeLimit fullDisk(100); // no room for a whole record
+        try {
+            SaveGame(engine);
+            FAIL() << "no error raised";
+        } catch (const StorageError& error) {
+            EXPECT_STREQ(error.what(), "Disk full");
+        }
     }
     EXPECT_EQ(ReadBytes("Save/Friday.sav"), AsText(GameInProgressBytes()));
-    EXPECT_FALSE(fs::exists(fs::symlink_status("Save/Friday.sav.tmp")));
+    EXPECT_EQ(std::distance(fs::directory_iterator("Save"), fs::directory_iterator()), 1);
     // The next save goes through.
     ASSERT_TRUE(SaveGame(engine));
     ASSERT_TRUE(ReadSaveFile(engine, "Friday", ".sav"));
     EXPECT_EQ(SavedRound(engine), 6);
+}
+
+TEST(SavedGameFile, SaveNeverWritesThroughALink) {
+    TempFolder folder;
+    fs::create_directory("Save");
+    WriteBytes("elsewhere.sav", GameInProgressBytes());
+    fs::create_symlink("/dev/full", "Save/Full.sav");
+    fs::create_symlink("../elsewhere.sav", "Save/Linked.sav");
+    fs::create_symlink("../outside", "Save/Planted.sav.tmp");
+    Engine engine = GameInProgress();
+    engine.RoundNo = 9;
+    for (const char* name : {"Full", "Linked"}) {
+        engine.SaveName = name;
+        EXPECT_THROW(SaveGame(engine), StorageError) << name;
+    }
+    EXPECT_TRUE(fs::is_symlink("Save/Full.sav"));
+    EXPECT_TRUE(fs::is_symlink("Save/Linked.sav"));
+    EXPECT_EQ(ReadBytes("elsewhere.sav"), AsText(GameInProgressBytes()));
+    // A link planted at the temporary name does not take the save outside the folder.
+    engine.SaveName = "Planted";
+    ASSERT_TRUE(SaveGame(engine));
+    EXPECT_FALSE(fs::exists("outside"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("Save/Planted.sav")));
+    ASSERT_TRUE(ReadSaveFile(engine, "Planted", ".sav"));
+    EXPECT_EQ(SavedRound(engine), 9);
+}
+
+TEST(SavedGameFile, LoadingAndListingNeverChangeAFile) {
+    TempFolder folder;
+    HangGuard guard(20);
+    fs::create_directories("Save/old");
+    WriteBytes("Save/good.sav", GameInProgressBytes());
+    WriteBytes("Save/short.sav", std::string(100, 'x'));
+    std::vector<uint8_t> wild = GameInProgressBytes();
+    SetLe32(wild, 0, 77); // seventy-seven players
+    WriteBytes("Save/wild.sav", wild);
+    ASSERT_TRUE(MakeFifo("Save/pipe.sav"));
+    fs::create_directory("Save/folder.sav");
+    auto snapshot = [] {
+        std::vector<std::pair<std::string, std::string>> files;
+        for (const auto& entry : fs::recursive_directory_iterator("Save"))
+            files.emplace_back(entry.path().string(),
+                               entry.is_regular_file() ? ReadBytes(entry.path().string()) : "");
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    const auto before = snapshot();
+    EXPECT_EQ(FindSavedGames(""), (std::vector<std::string>{"good", "short", "wild"}));
+    Engine engine;
+    for (const char* name : {"good", "short", "wild", "pipe", "folder", "missing"}) {
+        const bool loaded = ReadSaveFile(engine, name, ".sav");
+        EXPECT_EQ(loaded, std::string(name) == "good") << name;
+    }
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST(SavedGameFile, UnwritableSaveFolderThrows) {
