@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 
 #include "art/window_art.h"
 #include "suitchooser/window_controls.h"
@@ -13,6 +14,30 @@ constexpr std::array<int, 4> kSuitLeft = {3, 61, 119, 177};
 constexpr int kSuitSize = 55;
 // Closing through a suit ends the modal showing with "cancel", as the table does not read it.
 constexpr int kSuitResult = 2;
+
+constexpr std::array<const char*, 4> kSuitNames = {"diamonds", "clubs", "hearts", "spades"};
+constexpr std::array<const char*, 4> kSuitKeys = {"1 or D", "2 or C", "3 or H", "4 or S"};
+constexpr int kRingMargin = 3; // the gaps between the suits are three pixels
+
+// The suit a key names, or -1.
+int SuitOfKey(int key) {
+    switch (key) {
+    case Qt::Key_1:
+    case Qt::Key_D:
+        return 0;
+    case Qt::Key_2:
+    case Qt::Key_C:
+        return 1;
+    case Qt::Key_3:
+    case Qt::Key_H:
+        return 2;
+    case Qt::Key_4:
+    case Qt::Key_S:
+        return 3;
+    default:
+        return -1;
+    }
+}
 
 } // namespace
 
@@ -46,6 +71,11 @@ TForm2::TForm2(Engine& engine, QWidget* parent)
     label1_->SetFontColour(Qt::white);
     label1_->move(48, 62);
     label1_->SetCaption(QStringLiteral("Click to Select Suit."));
+
+    ring_ = new FocusRing(this, kRingMargin);
+    setAccessibleName(QStringLiteral("Choose Suit"));
+    setAccessibleDescription(
+        QStringLiteral("Name the suit to follow: 1 to 4 or D, C, H, S; Left, Right and Enter"));
 }
 
 void TForm2::CreateSuitPicture(int suit) {
@@ -55,13 +85,62 @@ void TForm2::CreateSuitPicture(int suit) {
     picture->SetTransparent(true);
     // The heart is drawn larger than its control; it is shown unscaled and cut at the edges.
     picture->SetPicture(SuitMarkerPicture(suit));
+    picture->SetAccessibleRole(QAccessible::Button);
+    picture->setAccessibleName(QString::fromLatin1(kSuitNames[suit]));
+    picture->setAccessibleDescription(QStringLiteral("key %1").arg(kSuitKeys[suit]));
+    suits_[suit] = picture;
     connect(picture, &PictureBox::clicked, this, [this, suit] { SuitClick(suit); });
 }
 
 int TForm2::ShowModal() {
     chosen_ = -1;
+    keyFocus_ = 0;
+    ring_->hide();
+    if (keyFocusShown_)
+        ShowKeyFocus();
     exec();
+    for (PictureBox* suit : suits_)
+        suit->SetKeyFocus(false);
     return chosen_;
+}
+
+void TForm2::PressSuit(int suit) {
+    if (suit >= 0 && suit < 4)
+        emit suits_[suit]->clicked();
+}
+
+void TForm2::ShowKeyFocus() {
+    keyFocusShown_ = true;
+    ring_->Surround(suits_[keyFocus_]);
+    for (int suit = 0; suit < 4; ++suit)
+        suits_[suit]->SetKeyFocus(suit == keyFocus_);
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const int named = SuitOfKey(key);
+    if (named >= 0) {
+        PressSuit(named);
+        return;
+    }
+    switch (key) {
+    case Qt::Key_Left:
+        keyFocus_ = std::max(keyFocus_ - 1, 0);
+        ShowKeyFocus();
+        return;
+    case Qt::Key_Right:
+        keyFocus_ = std::min(keyFocus_ + 1, 3);
+        ShowKeyFocus();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        PressSuit(keyFocus_);
+        return;
+    default:
+        // Escape closes without a suit, as the close key does.
+        QDialog::keyPressEvent(event);
+    }
 }
 
 void TForm2::FormActivate() {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 #include "engine/engine.h"
 
+class FocusRing;
 class PictureBox;
 class TextLabel;
 
@@ -26,15 +28,30 @@ class TForm2 : public QDialog {
     void FormActivate();
     void SuitClick(int suit); // Image71Click .. Image74Click
 
+    // Keys: 1-4 or D, C, H, S name a suit; Left and Right walk the four, Enter or Space names
+    // the one the keys stand on; Escape closes without a suit, as the close key does.
+    // A player who came by keyboard sees where the keys stand from the start.
+    void SetKeyFocusShown(bool shown) { keyFocusShown_ = shown; }
+    int KeyFocus() const { return keyFocus_; } // 0..3, diamonds first
+    bool KeyFocusShown() const { return keyFocusShown_; }
+    FocusRing* Ring() const { return ring_; }
+
   protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void CreateSuitPicture(int suit);
+    void PressSuit(int suit); // the click on that suit's picture
+    void ShowKeyFocus();
 
     Engine& engine_;
     PictureBox* image1_ = nullptr;
     TextLabel* label1_ = nullptr;
+    std::array<PictureBox*, 4> suits_{};
+    FocusRing* ring_ = nullptr;
     int chosen_ = -1;
+    int keyFocus_ = 0;
+    bool keyFocusShown_ = false;
 };

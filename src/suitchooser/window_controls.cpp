@@ -1,9 +1,60 @@
 #include "suitchooser/window_controls.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+// Tells assistive technology what a picture stands for, and which picture the keys are on.
+class PictureAccessible : public QAccessibleWidget {
+  public:
+    explicit PictureAccessible(PictureBox* picture)
+        : QAccessibleWidget(picture, picture->AccessibleRole()) {}
+
+    QAccessible::Role role() const override {
+        return static_cast<const PictureBox*>(widget())->AccessibleRole();
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (static_cast<const PictureBox*>(widget())->KeyFocus()) {
+            state.focusable = true;
+            state.focused = true;
+        }
+        return state;
+    }
+};
+
+QAccessibleInterface* PictureInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("PictureBox") && object != nullptr && object->isWidgetType())
+        return new PictureAccessible(static_cast<PictureBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(PictureInterface);
+        return true;
+    }();
+    (void)factoryInstalled;
+}
+
+void PictureBox::SetKeyFocus(bool on) {
+    if (keyFocus_ == on)
+        return;
+    keyFocus_ = on;
+    QAccessible::State changed;
+    changed.focused = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+    if (on) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
 
 void PictureBox::SetTransparent(bool on) {
     transparent_ = on;
@@ -87,6 +138,36 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     if (click)
         emit clicked();
+}
+
+FocusRing::FocusRing(QWidget* parent, int margin) : QWidget(parent), margin_(margin) {
+    setObjectName(QStringLiteral("FocusRing"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void FocusRing::Surround(const QWidget* control) {
+    setGeometry(control->geometry().adjusted(-margin_, -margin_, margin_, margin_));
+    show();
+}
+
+void FocusRing::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect outer = rect();
+    const int band = margin_;
+    painter.fillRect(outer.x(), outer.y(), outer.width(), band, Qt::black);
+    painter.fillRect(outer.x(), outer.bottom() - band + 1, outer.width(), band, Qt::black);
+    painter.fillRect(outer.x(), outer.y(), band, outer.height(), Qt::black);
+    painter.fillRect(outer.right() - band + 1, outer.y(), band, outer.height(), Qt::black);
+    // The yellow runs inside the black edges, so it shows on the cloth and on a white card.
+    const QRect yellow = outer.adjusted(1, 1, -1, -1);
+    const int inner = band - 2;
+    const QColor colour = QColor::fromRgb(kColour);
+    painter.fillRect(yellow.x(), yellow.y(), yellow.width(), inner, colour);
+    painter.fillRect(yellow.x(), yellow.bottom() - inner + 1, yellow.width(), inner, colour);
+    painter.fillRect(yellow.x(), yellow.y(), inner, yellow.height(), colour);
+    painter.fillRect(yellow.right() - inner + 1, yellow.y(), inner, yellow.height(), colour);
 }
 
 TextLabel::TextLabel(QWidget* parent) : QLabel(parent) {

@@ -3,6 +3,7 @@
 // handlers expect them.
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
@@ -23,6 +24,15 @@ class PictureBox : public QWidget {
 
     // The colour a surface made on demand starts with (white unless set).
     void SetFreshColour(QRgb colour) { freshColour_ = colour; }
+
+    // What assistive technology is told the picture is: a plain picture unless set (a button,
+    // a card to press).
+    void SetAccessibleRole(QAccessible::Role role) { role_ = role; }
+    QAccessible::Role AccessibleRole() const { return role_; }
+    // Pictures that never take the real keyboard focus (the hand's cards, the chooser's suits)
+    // can still be where the keys stand; assistive technology then hears that this one has it.
+    void SetKeyFocus(bool on);
+    bool KeyFocus() const { return keyFocus_; }
 
     bool HasPicture() const { return !surface_.isNull(); }
     const QImage& Picture() const { return surface_; }
@@ -51,7 +61,29 @@ class PictureBox : public QWidget {
     bool transparent_ = false;
     bool stretch_ = false;
     bool pressed_ = false;
+    bool keyFocus_ = false;
     QRgb freshColour_ = 0xFFFFFFFF;
+    QAccessible::Role role_ = QAccessible::Graphic;
+};
+
+// The outline round whatever the keys stand on, for controls that draw no focus of their own.
+// It lies over its neighbours and lets every click through to what is under it.
+class FocusRing : public QWidget {
+    Q_OBJECT
+  public:
+    // margin: how far the outline stands out from the control it surrounds.
+    FocusRing(QWidget* parent, int margin);
+    // Stands round the control, which must share the ring's parent, and shows; where it lies
+    // among its neighbours is the owner's choice.
+    void Surround(const QWidget* control);
+
+    static constexpr QRgb kColour = 0xFFFFFF00; // yellow between two black lines
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    int margin_;
 };
 
 // A label that, like the game's design labels, sizes itself to its caption whenever the

@@ -15,6 +15,7 @@
 #include "engine/engine.h"
 #include "table/flow/table_view.h"
 
+class FocusRing;
 class GameLog;
 struct RulesPage;
 class Pacer;
@@ -24,6 +25,7 @@ class TForm2;
 class TurnFlow;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QPlainTextEdit;
 class QRadioButton;
 class QTableWidget;
@@ -88,8 +90,7 @@ class TForm1 : public QWidget, public TableView {
     void ShowHandSlot(int slot, bool visible, bool enabled);
     void ShowAllHandSlots(bool visible, bool enabled) override;
     void ClearHandSlot(int slot) override;
-    void DrawHumanHand(int count) override;   // lays the hand out as it stands; no wait
-    void DrawHumanHand(int count, bool sort); // orders it first, then waits 50 ms
+    void DrawHumanHand(int count) override; // lays the hand out as it stands; no wait
     int FanSpacing(int seat, bool column) const;
     void DrawSeatRow(int seat, int count, bool faceUp);
     void DrawSeatColumn(int seat, int count, bool faceUp);
@@ -177,6 +178,23 @@ class TForm1 : public QWidget, public TableView {
     void ShowHighScores();
     void ShowGamesAndWins() override;
 
+    // ---- Keyboard (tform1_keyboard.cpp) -------------------------------------------------------
+    // A key is the click it stands for, on the control that click would land on, so it meets
+    // the same gates and is refused where the click would be. Returns whether the key was
+    // taken; keys typed in a combo box always belong to the box.
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    int HandFocus() const { return handFocus_; } // the hand slot the keys stand on, 1..19
+    bool KeysUsed() const { return keysUsed_; }  // a key came since the last mouse press
+    FocusRing* HandRing() const { return handRing_; }
+    FocusRing* ButtonRing() const { return buttonRing_; }
+
+    // ---- Names for assistive technology (tform1_accessibility.cpp) ----------------------------
+    static QString CardName(int card); // "seven of hearts", "joker"; empty for no card
+    void NameHandSlots();
+    void NameStock();
+    void NameSeat(int seat, int count, bool faceUp);
+    void NameDiscardTop(int card);
+
     // ---- Handler boundary (tform1_start_up.cpp) -----------------------------------------------
     // Runs one event handler; a file or bitmap failure inside it ends the handler and is shown
     // in a message box, and the game goes on.
@@ -191,6 +209,7 @@ class TForm1 : public QWidget, public TableView {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Design (tform1_design.cpp)
@@ -228,6 +247,26 @@ class TForm1 : public QWidget, public TableView {
     // Rules viewer helper (tform1_rules_viewer.cpp)
     void ShowRulesPage(const RulesPage& page);
 
+    // Keyboard helpers (tform1_keyboard.cpp)
+    void SetUpKeyboard();
+    bool KeyFilter(QObject* watched, QEvent* event);
+    bool TypingInBox() const;
+    bool Shown(const char* name) const;
+    bool ClickReaches(QWidget* control, QPoint at) const;
+    bool Press(const char* picture);
+    void PressHandSlot(Qt::MouseButton button);
+    bool RulesKey(int key);
+    bool OptionsKey(int key);
+    bool DealKey(int key);
+    bool PlayKey(int key, Qt::KeyboardModifiers modifiers);
+    void MoveHandFocus(int slot);
+    void FollowHand(); // after a redraw: the same card where it is still held, else nearby
+    void UpdateFocusRings();
+    void UseKeys(bool used);
+
+    // Names helper (tform1_accessibility.cpp)
+    void NameControls();
+
     Engine& engine_;
     Pacer& pacer_;
     GameLog& log_;
@@ -251,6 +290,12 @@ class TForm1 : public QWidget, public TableView {
     // The card in flight: where it set off and how far it moves at each step.
     QPoint flightStart_;
     QPoint flightStep_;
+    // Where the keys stand in the hand: the slot, and the card it showed then.
+    int handFocus_ = 1;
+    int handFocusCard_ = 0;
+    bool keysUsed_ = false;
+    FocusRing* handRing_ = nullptr;   // round the hand card the keys stand on
+    FocusRing* buttonRing_ = nullptr; // round a picture button of the options panel
 };
 
 // Counts a handler on the stack for as long as it runs.

@@ -120,6 +120,7 @@ void TForm1::EndCardFlight() {
 void TForm1::ShowDiscardTop(int card) {
     PaintFace(card, Picture(QStringLiteral("Image60")));
     Control(QStringLiteral("Label6"))->show();
+    NameDiscardTop(card);
 }
 
 void TForm1::ShowDiscardPictures() {

@@ -72,25 +72,16 @@ void TForm1::ShowHandSlot(int slot, bool visible, bool enabled) {
 void TForm1::ShowAllHandSlots(bool visible, bool enabled) {
     for (int slot = 1; slot <= 19; ++slot)
         ShowHandSlot(slot, visible, enabled);
+    UpdateFocusRings();
 }
 
 void TForm1::ClearHandSlot(int slot) {
     if (PictureBox* picture = HandSlot(slot))
         picture->ClearPicture();
+    UpdateFocusRings();
 }
 
-void TForm1::DrawHumanHand(int count, bool sort) {
-    if (sort) {
-        if (engine_.SortByPoints) {
-            engine_.OrderHandByPoints(1);
-        } else {
-            engine_.OrderHandBySuit(1);
-        }
-    }
-    DrawHumanHand(count);
-    Pause(50);
-}
-
+// The turn flow orders the hand and waits after it; the window only lays it out.
 void TForm1::DrawHumanHand(int count) {
     engine_.ResetHandCardPositions();
     // The hand is centred on x = 511 with the cards 36 pixels apart.
@@ -108,6 +99,9 @@ void TForm1::DrawHumanHand(int count) {
         ShowHandSlot(k, true, true);
         DrawHandSlot(hand.slot[k], k);
     }
+    NameHandSlots();
+    NameStock();
+    FollowHand();
 }
 
 // A chosen card of a jack chain stands raised; its flight to the pile starts where it stands.
@@ -117,6 +111,8 @@ void TForm1::SetSlotTop(int slot, int top) {
         return;
     picture->move(picture->x(), top);
     engine_.HandCardTop[slot] = top;
+    NameHandSlots();
+    UpdateFocusRings();
 }
 
 // The spacing follows the cards the seat really holds, so a fan being dealt does not reflow.
@@ -170,6 +166,8 @@ void TForm1::DrawSeatRow(int seat, int count, bool faceUp) {
         return;
     PictureBox* picture = SeatPicture(seat);
     picture->hide();
+    NameSeat(seat, count, faceUp);
+    NameStock();
     if (count <= 0)
         return;
     const int step = FanSpacing(seat, false);
@@ -191,6 +189,8 @@ void TForm1::DrawSeatColumn(int seat, int count, bool faceUp) {
         return;
     PictureBox* picture = SeatPicture(seat);
     picture->hide();
+    NameSeat(seat, count, faceUp);
+    NameStock();
     if (count < 1)
         return;
     const int step = FanSpacing(seat, true);

@@ -101,10 +101,11 @@ constexpr std::array kDesign = {
     Design{"Image40", P, nullptr, 520, 248, 11, 98, "", 0, 0, Hidden},
     Design{"Image39", P, nullptr, 531, 248, 11, 98, "", 0, 0, Hidden},
     Design{"Image38", P, nullptr, 542, 248, 11, 98, "", 0, 0, Hidden},
-    Design{"Image60", P, nullptr, 552, 248, 73, 98, "", 0, 0, Transparent | Hidden},
+    // The discard top and the flying card are plain pictures, corners and all
+    Design{"Image60", P, nullptr, 552, 248, 73, 98, "", 0, 0, Hidden},
     // The stock's top card also flies to the seats, so it lies over every hand
     Design{"Image53", P, nullptr, 428, 250, 73, 98, "", 0, 0, Transparent},
-    Design{"Image61", P, nullptr, 552, 248, 73, 98, "", 0, 0, Transparent | Hidden},
+    Design{"Image61", P, nullptr, 552, 248, 73, 98, "", 0, 0, Hidden},
     // Turn arrows and named-suit markers
     Design{"Image81", P, nullptr, 176, 416, 55, 55, "", 0, 0, Transparent | Hidden},
     Design{"Image82", P, nullptr, 232, 416, 55, 55, "", 0, 0, Transparent | Hidden},
@@ -475,6 +476,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (KeyFilter(watched, event))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -528,4 +531,6 @@ void TForm1::ConnectHandlers() {
     On(QStringLiteral("Image29"), &PictureBox::clicked, [this] { Image29Click(); });
     On(QStringLiteral("Image30"), &PictureBox::clicked, [this] { Image30Click(); });
     On(QStringLiteral("Image28"), &PictureBox::clicked, [this] { Image28Click(); });
+    SetUpKeyboard();
+    NameControls();
 }

@@ -50,4 +50,6 @@ void TForm1::Image28Click() {
         if (holdsCard)
             picture->move(picture->x(), engine_.HandCardTop[slot]);
     }
+    NameHandSlots();
+    UpdateFocusRings();
 }

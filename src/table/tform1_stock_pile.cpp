@@ -32,6 +32,7 @@ void TForm1::ShowStockPile(int backs) {
         picture->SetPicture(back);
         picture->show();
     }
+    NameStock();
 }
 
 // Each seat's cards leave the stock along their own line; seat 4's line depends on whether it

@@ -14,6 +14,8 @@ add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_saved_games.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_rules_viewer.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_high_scores.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_keyboard.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_accessibility.cpp
 )
 set_target_properties(table_window PROPERTIES AUTOMOC ON)
 target_include_directories(table_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)

@@ -1,6 +1,10 @@
 // Cards into pictures: the human's hand layout, the computer seats' fans read back pixel by
 // pixel, the seat places, the stock, and what reaches the screen around a card's corners.
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
+
+#include <tuple>
 
 #include "table_fixture.h"
 
@@ -16,7 +20,7 @@ TEST_F(TableTest, HumanHandIsCentredAndDrawnIntoItsSlots) {
     Open();
     GiveHand(1, {1, 14, 27, 40, 53, 105, 13});
     pacer.waits.clear();
-    form->DrawHumanHand(7, false);
+    form->DrawHumanHand(7);
 
     for (int slot = 1; slot <= 19; ++slot) {
         EXPECT_EQ(Left(form->HandSlot(slot)), 367 + 36 * (slot - 1)) << slot;
@@ -29,11 +33,11 @@ TEST_F(TableTest, HumanHandIsCentredAndDrawnIntoItsSlots) {
     EXPECT_EQ(engine.HandCardLeft[8], 476); // beyond the hand: the resting place
     EXPECT_EQ(form->HandSlot(6)->Picture().pixel(36, 49), FacePixel(105, 36, 49));
     EXPECT_EQ(form->HandSlot(7)->Picture().pixel(10, 90), FacePixel(13, 10, 90));
-    EXPECT_EQ(pacer.waits, (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Pause, 50}}));
+    EXPECT_TRUE(pacer.waits.empty()); // the turn flow waits after a redraw, the window never
 
     // A slot whose code is not a card keeps the picture it had.
     engine.Hands[1].slot[3] = 0;
-    form->DrawHumanHand(7, false);
+    form->DrawHumanHand(7);
     EXPECT_EQ(form->HandSlot(3)->Picture().pixel(36, 49), FacePixel(27, 36, 49));
 
     // Twenty cards: nineteen slots exist, but the twentieth place is still worked out.
@@ -41,26 +45,46 @@ TEST_F(TableTest, HumanHandIsCentredAndDrawnIntoItsSlots) {
     for (int card = 1; card <= 20; ++card)
         many.push_back(card);
     GiveHand(1, many);
-    form->DrawHumanHand(20, false);
+    form->DrawHumanHand(20);
     EXPECT_FALSE(form->HandSlot(19)->isHidden());
     EXPECT_EQ(Left(form->HandSlot(1)), 133);
     EXPECT_EQ(engine.HandCardLeft[20], 133 + 36 * 19);
 }
 
-TEST_F(TableTest, HumanHandIsOrderedByTheChosenOrderBeforeDrawing) {
-    Open();
-    GiveHand(1, {40, 105, 1, 14});
-    form->DrawHumanHand(4, true);
-    EXPECT_EQ(engine.Hands[1].slot[1], 1);
-    EXPECT_EQ(engine.Hands[1].slot[4], 105);
-    EXPECT_EQ(form->HandSlot(1)->Picture().pixel(30, 30), FacePixel(1, 30, 30));
+// The turn flow orders the hand before an ordered redraw and waits 50 ms once the window has
+// laid it out; the window itself orders nothing and waits for nothing.
+TEST_F(TableTest, DealtHandIsShownInTheChosenOrderThroughTheTurnFlow) {
+    for (const bool byPoints : {false, true}) {
+        SCOPED_TRACE(byPoints ? "by points" : "by suit");
+        Open();
+        form->Radio(QStringLiteral("RadioButton4"))->setChecked(true); // seven cards
+        form->Check(QStringLiteral("CheckBox2"))->setChecked(byPoints);
+        form->Image20Click();
+        pacer.waits.clear();
+        // The wait that comes right after the full hand is first on the table.
+        std::vector<RecordingPacer::Wait> firstFullHandWait;
+        pacer.duringWait = [&] {
+            if (firstFullHandWait.empty() && !form->HandSlot(7)->isHidden())
+                firstFullHandWait.push_back(pacer.waits.back());
+        };
+        form->ImageDealClick();
+        pacer.duringWait = nullptr;
+        EXPECT_EQ(firstFullHandWait,
+                  (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Pause, 50}}));
 
-    // With points ordering the ace goes above the two.
-    engine.SortByPoints = true;
-    GiveHand(1, {1, 2});
-    form->DrawHumanHand(2, true);
-    EXPECT_EQ(engine.Hands[1].slot[1], 2);
-    EXPECT_EQ(engine.Hands[1].slot[2], 1);
+        const Hand& hand = engine.Hands[1];
+        ASSERT_GE(hand.count, 7);
+        const auto place = [&](int card) {
+            const DecodedCard decoded = Engine::DecodeCard(card);
+            const int rank = byPoints && decoded.RankIndex == 0 ? 13 : decoded.RankIndex;
+            return std::make_tuple(decoded.MatchSuit, rank, card);
+        };
+        for (int k = 1; k < std::min(hand.count, 19); ++k)
+            EXPECT_LE(place(hand.slot[k]), place(hand.slot[k + 1])) << "slot " << k;
+        for (int k = 1; k <= std::min(hand.count, 19); ++k)
+            EXPECT_EQ(form->HandSlot(k)->Picture().pixel(30, 30), FacePixel(hand.slot[k], 30, 30))
+                << "slot " << k;
+    }
 }
 
 TEST_F(TableTest, FanSpacingFollowsTheCardsHeld) {
@@ -225,7 +249,7 @@ TEST_F(TableTest, CardCornersLetTheClothShowThrough) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     GiveHand(1, {27});
-    form->DrawHumanHand(1, false);
+    form->DrawHumanHand(1);
     engine.PlayerCount = 4;
     GiveHand(2, {1, 2});
     form->PlaceSeat(2, true);

@@ -24,7 +24,7 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
     WriteRules(80);
     Open();
     GiveHand(1, {1, 2, 3});
-    form->DrawHumanHand(3, false);
+    form->DrawHumanHand(3);
     form->SetSlotTop(2, 480);
 
     QTest::mouseClick(Picture("Image33"), Qt::LeftButton);

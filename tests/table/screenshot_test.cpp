@@ -27,7 +27,8 @@ TEST_F(TableTest, ScreenshotsOfTheOptionsPanelAndADealtTable) {
     for (int seat = 1; seat <= engine.PlayerCount; ++seat)
         form->PlaceSeat(seat, true);
     form->PrepareSeatPictures();
-    form->DrawHumanHand(7, true);
+    engine.OrderHandBySuit(1);
+    form->DrawHumanHand(7);
     form->DrawSeatColumn(2, 7, false);
     form->DrawSeatRow(3, 7, false);
     form->DrawSeatColumn(4, 7, true);

@@ -1,0 +1,311 @@
+// The game without a mouse. Every key is the click it stands for, made on the control that click
+// would land on: the same handler runs, behind the same gates, and where the click would be
+// refused (a hidden or covered control, a disabled panel, a busy turn) the key does nothing
+// either. Keys typed meanwhile wait in the window system's queue exactly as clicks do.
+//
+//   hand        Left, Right, Home, End walk the cards; Enter or Space lays the card the keys
+//               stand on (or the chosen chain); Insert or Shift+Enter chooses it for a chain
+//   stock       D draws, or passes with 19 cards
+//   deal panel  4, 5, 6, 7 choose the cards to deal; Enter deals
+//   score grid  Enter or Escape is CLOSE
+//   options     Tab walks, Space toggles; Enter on a button or box presses or ticks it
+//   rules       Page Down, Page Up, Escape; F1 opens them wherever VIEW RULES shows
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QRadioButton>
+
+#include "suitchooser/window_controls.h"
+#include "table/tform1.h"
+
+namespace {
+
+constexpr int kHandSlots = 19;
+constexpr int kHandRingMargin = 4;
+constexpr int kButtonRingMargin = 3;
+// A press on a hand card lands where the next card leaves it uncovered.
+constexpr QPoint kHandPressPoint(10, 49);
+
+// The captions that check the deal sizes 4, 5, 6 and 7 when clicked.
+constexpr std::array<const char*, 4> kDealCaptions = {"Label10", "Label13", "Label15", "Label16"};
+
+// The options panel as Tab walks it: players, names, saved games, target, card backs, the
+// switches, START.
+constexpr std::array kOptionsTabOrder = {
+    "RadioButton10", "RadioButton11", "RadioButton12", "ComboBox1",    "ComboBox2", "RadioButton5",
+    "RadioButton6",  "RadioButton7",  "RadioButton8",  "RadioButton9", "Image24",   "Image25",
+    "Image26",       "Image27",       "CheckBox1",     "CheckBox2",    "CheckBox3", "Image20",
+};
+
+constexpr std::array kTabPictures = {"Image24", "Image25", "Image26", "Image27", "Image20"};
+
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+void TForm1::SetUpKeyboard() {
+    handRing_ = new FocusRing(this, kHandRingMargin);
+    // Over the hand, under everything that lies over the hand (the stock's flying card, the
+    // panels, the banners).
+    handRing_->stackUnder(Control(QStringLiteral("Label5")));
+    QWidget* options = Control(QStringLiteral("Panel1"));
+    buttonRing_ = new FocusRing(options, kButtonRingMargin);
+    buttonRing_->raise();
+    // The panel's picture buttons join Tab's walk; a click still gives them no focus, so the
+    // mouse player's focus stays where it always was.
+    for (const char* name : kTabPictures)
+        Picture(QString::fromLatin1(name))->setFocusPolicy(Qt::TabFocus);
+    for (size_t i = 1; i < kOptionsTabOrder.size(); ++i) {
+        setTabOrder(Control(QString::fromLatin1(kOptionsTabOrder[i - 1])),
+                    Control(QString::fromLatin1(kOptionsTabOrder[i])));
+    }
+    for (QWidget* control : std::as_const(controls_))
+        control->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateFocusRings(); });
+}
+
+bool TForm1::KeyFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // A mouse player never sees where the keys stand.
+        UseKeys(false);
+        return false;
+    case QEvent::KeyPress: {
+        // A key is judged once, where it arrives; what the control there leaves comes on to
+        // the window's own key handler.
+        if (watched != focusWidget())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return KeyDown(key->key(), key->modifiers());
+    }
+    default:
+        return false;
+    }
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (!KeyDown(event->key(), event->modifiers()))
+        QWidget::keyPressEvent(event);
+}
+
+bool TForm1::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (TypingInBox())
+        return false;
+    if (Shown("Panel2")) {
+        // The rules lie over the table: nothing under them answers until EXIT.
+        RulesKey(key);
+        return true;
+    }
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        UseKeys(true);
+        return false; // Qt walks the controls
+    }
+    if (key == Qt::Key_F1) {
+        UseKeys(true);
+        Press("Image33");
+        return true;
+    }
+    if (Shown("Panel1"))
+        return OptionsKey(key);
+    if (Shown("GroupBox4") && (IsEnter(key) || key == Qt::Key_Escape)) {
+        UseKeys(true);
+        Press("Image37");
+        return true;
+    }
+    if (Shown("GroupBox1") && DealKey(key))
+        return true;
+    return PlayKey(key, modifiers);
+}
+
+bool TForm1::RulesKey(int key) {
+    const char* button = nullptr;
+    switch (key) {
+    case Qt::Key_PageDown:
+        button = "Image29";
+        break;
+    case Qt::Key_PageUp:
+        button = "Image30";
+        break;
+    case Qt::Key_Escape:
+        button = "Image28";
+        break;
+    default:
+        return false;
+    }
+    UseKeys(true);
+    Press(button);
+    return true;
+}
+
+// Space on a radio button or check box is Qt's own; Enter there ticks it as a click would.
+bool TForm1::OptionsKey(int key) {
+    if (!IsEnter(key) && key != Qt::Key_Space)
+        return false;
+    QWidget* focused = focusWidget();
+    if (auto* button = qobject_cast<QAbstractButton*>(focused)) {
+        if (key == Qt::Key_Space)
+            return false;
+        UseKeys(true);
+        if (ClickReaches(button, button->rect().center()))
+            button->click();
+        return true;
+    }
+    auto* picture = qobject_cast<PictureBox*>(focused);
+    if (picture == nullptr)
+        return false;
+    UseKeys(true);
+    if (ClickReaches(picture, picture->rect().center()))
+        emit picture->clicked();
+    return true;
+}
+
+bool TForm1::DealKey(int key) {
+    if (key >= Qt::Key_4 && key <= Qt::Key_7) {
+        UseKeys(true);
+        TextLabel* caption = Label(QString::fromLatin1(kDealCaptions[key - Qt::Key_4]));
+        if (ClickReaches(caption, caption->rect().center()))
+            emit caption->clicked();
+        return true;
+    }
+    if (IsEnter(key)) {
+        UseKeys(true);
+        Press("ImageDeal");
+        return true;
+    }
+    return false;
+}
+
+bool TForm1::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
+    const int held = std::min(engine_.Hands[1].count, kHandSlots);
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        UseKeys(true);
+        if (key == Qt::Key_Left)
+            MoveHandFocus(handFocus_ - 1);
+        else if (key == Qt::Key_Right)
+            MoveHandFocus(handFocus_ + 1);
+        else
+            MoveHandFocus(key == Qt::Key_Home ? 1 : held);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        UseKeys(true);
+        PressHandSlot((modifiers & Qt::ShiftModifier) ? Qt::RightButton : Qt::LeftButton);
+        return true;
+    case Qt::Key_Space:
+        // A radio button or check box that holds the focus takes its own Space.
+        if (qobject_cast<QAbstractButton*>(focusWidget()))
+            return false;
+        UseKeys(true);
+        PressHandSlot(Qt::LeftButton);
+        return true;
+    case Qt::Key_Insert:
+        UseKeys(true);
+        PressHandSlot(Qt::RightButton);
+        return true;
+    case Qt::Key_D: {
+        UseKeys(true);
+        PictureBox* stock = Picture(QStringLiteral("Image53"));
+        if (ClickReaches(stock, stock->rect().center()))
+            emit stock->mouseDown(Qt::LeftButton);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TForm1::PressHandSlot(Qt::MouseButton button) {
+    PictureBox* slot = HandSlot(handFocus_);
+    if (slot != nullptr && ClickReaches(slot, kHandPressPoint))
+        emit slot->mouseDown(button);
+}
+
+bool TForm1::TypingInBox() const {
+    for (const QWidget* widget = focusWidget(); widget != nullptr && widget != this;
+         widget = widget->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(widget))
+            return true;
+    }
+    return false;
+}
+
+bool TForm1::Shown(const char* name) const {
+    const QWidget* control = Control(QString::fromLatin1(name));
+    return control != nullptr && control->isVisibleTo(this);
+}
+
+// A click lands on the topmost control under the pointer, and only a shown, enabled control
+// takes it.
+bool TForm1::ClickReaches(QWidget* control, QPoint at) const {
+    if (control == nullptr || !control->isVisibleTo(this) || !control->isEnabled())
+        return false;
+    return childAt(control->mapTo(this, at)) == control;
+}
+
+bool TForm1::Press(const char* name) {
+    PictureBox* picture = Picture(QString::fromLatin1(name));
+    if (!ClickReaches(picture, picture->rect().center()))
+        return false;
+    emit picture->clicked();
+    return true;
+}
+
+void TForm1::MoveHandFocus(int slot) {
+    const int held = std::min(engine_.Hands[1].count, kHandSlots);
+    if (held < 1)
+        return;
+    handFocus_ = std::clamp(slot, 1, held);
+    handFocusCard_ = engine_.Hands[1].slot[handFocus_];
+    UpdateFocusRings();
+}
+
+void TForm1::FollowHand() {
+    int shown = 0;
+    for (int k = 1; k <= kHandSlots; ++k)
+        shown += HandSlot(k)->isHidden() ? 0 : 1;
+    const Hand& hand = engine_.Hands[1];
+    int found = 0;
+    for (int k = 1; k <= shown && found == 0; ++k) {
+        if (handFocusCard_ > 0 && hand.slot[k] == handFocusCard_)
+            found = k;
+    }
+    handFocus_ = found > 0 ? found : std::clamp(handFocus_, 1, std::max(shown, 1));
+    handFocusCard_ = shown > 0 ? hand.slot[handFocus_] : 0;
+    UpdateFocusRings();
+}
+
+void TForm1::UseKeys(bool used) {
+    if (keysUsed_ == used)
+        return;
+    keysUsed_ = used;
+    UpdateFocusRings();
+}
+
+void TForm1::UpdateFocusRings() {
+    if (handRing_ == nullptr)
+        return;
+    PictureBox* slot = HandSlot(handFocus_);
+    const bool onHand = keysUsed_ && slot != nullptr && !slot->isHidden() && slot->isEnabled() &&
+                        slot->HasPicture();
+    if (onHand)
+        handRing_->Surround(slot);
+    else
+        handRing_->hide();
+    for (int k = 1; k <= kHandSlots; ++k)
+        HandSlot(k)->SetKeyFocus(onHand && k == handFocus_);
+
+    auto* picture = qobject_cast<PictureBox*>(focusWidget());
+    if (keysUsed_ && picture != nullptr && picture->parentWidget() == buttonRing_->parentWidget())
+        buttonRing_->Surround(picture);
+    else
+        buttonRing_->hide();
+}
