@@ -94,7 +94,7 @@ bool ReadOldHighScoreFile(Engine& engine) {
 void WriteHighScoreFile(Engine& engine) {
     if (engine.HighScoreFileKept)
         return;
-    MakeSaveFolder();
+    EnsureSaveFolder();
     ReplaceFile(HighScoreFileName(), engine.HighScoreRecord);
 }
 

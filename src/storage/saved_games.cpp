@@ -1,6 +1,7 @@
 #include "storage/saved_games.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -8,6 +9,7 @@
 #include "storage/config.h"
 #include "storage/file_io.h"
 #include "storage/record_codec.h"
+#include "storage/storage_error.h"
 
 namespace {
 
@@ -106,6 +108,15 @@ void MakeSaveFolder() {
     std::filesystem::create_directory("Save", ec);
 }
 
+void EnsureSaveFolder() {
+    std::error_code ec;
+    std::filesystem::create_directory("Save", ec);
+    if (std::filesystem::is_directory("Save"))
+        return;
+    // Something else under the name is reported as a path that leads nowhere.
+    throw StorageError(IoErrorText(ec && ec.value() != EEXIST ? ec.value() : ENOTDIR));
+}
+
 void BuildSaveRecord(Engine& engine) {
     SaveBytes& record = engine.SaveRecord;
     record.fill(0);
@@ -137,7 +148,7 @@ bool SaveGame(Engine& engine) {
 }
 
 bool WriteSaveFile(Engine& engine, const std::string& name, const std::string& ext) {
-    MakeSaveFolder(); // the folder may have been removed since start-up
+    EnsureSaveFolder(); // the folder may have been removed since start-up
     ReplaceFile(SaveFolderFileName(name, ext), engine.SaveRecord);
     return true;
 }

@@ -20,6 +20,9 @@ std::string SaveFolderFileName(const std::string& base, const std::string& ext);
 
 // Creates the "Save" folder when it is missing; any failure shows up when a file is written.
 void MakeSaveFolder();
+// The same before a file is written: throws StorageError when there is no folder to write in
+// ("File access denied" when it cannot be made, "Path not found" when a file has its name).
+void EnsureSaveFolder();
 
 // Fills SaveRecord from the engine state, field by field, little-endian.
 void BuildSaveRecord(Engine& engine);

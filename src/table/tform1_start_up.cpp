@@ -1,6 +1,7 @@
 // Bringing the table up: the window itself, the start-up at its first activation (card sheets,
 // cloth and backdrops, settings, saved-game lists, high scores) and the close.
 #include <QBuffer>
+#include <cstdint>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -40,9 +41,9 @@ constexpr QSize kBackgroundSize(333, 190);
 // No card sheet of ours comes near this; a larger file is not one of them.
 constexpr size_t kMaxBitmapBytes = 32u << 20;
 
-// The card sheets are 24-bit bitmaps; the pixels are sampled as such (the key colour, the
-// notice colour), so a sheet of another depth is not one of ours.
-bool Is24BitBitmap(const std::vector<uint8_t>& bytes) {
+// The card sheets are whole 24-bit bitmaps; the pixels are sampled as such (the key colour,
+// the notice colour), so a sheet of another depth, or one cut short, is not one of ours.
+bool IsWhole24BitBitmap(const std::vector<uint8_t>& bytes) {
     auto le = [&](size_t at, size_t size) {
         uint32_t value = 0;
         for (size_t i = 0; i < size; ++i)
@@ -51,8 +52,14 @@ bool Is24BitBitmap(const std::vector<uint8_t>& bytes) {
     };
     if (bytes.size() < 30 || bytes[0] != 'B' || bytes[1] != 'M')
         return false;
-    const size_t bitsAt = le(14, 4) == 12 ? 24 : 28; // the oldest header is shorter
-    return le(bitsAt, 2) == 24;
+    const bool oldest = le(14, 4) == 12; // the oldest header has 16-bit sizes
+    const uint64_t width = oldest ? le(18, 2) : le(18, 4);
+    const auto height = static_cast<int32_t>(oldest ? le(20, 2) : le(22, 4));
+    if (le(oldest ? 24 : 28, 2) != 24 || width > 1u << 16 || height == INT32_MIN)
+        return false;
+    const uint64_t rowBytes = (width * 3 + 3) / 4 * 4;
+    const uint64_t rows = static_cast<uint64_t>(height < 0 ? -static_cast<int64_t>(height) : height);
+    return le(10, 4) + rowBytes * rows <= bytes.size();
 }
 
 // The file is read through the game's own reader, so a pipe or a device under the name
@@ -68,7 +75,7 @@ QImage LoadBitmap(const QString& fileName, QSize minimum) {
         const QString path = QFileInfo(fileName).absoluteFilePath();
         throw BitmapError(QStringLiteral("Cannot open file %1").arg(path).toStdString());
     }
-    if (file.bytes.size() > kMaxBitmapBytes || !Is24BitBitmap(file.bytes))
+    if (file.bytes.size() > kMaxBitmapBytes || !IsWhole24BitBitmap(file.bytes))
         throw BitmapError("Bitmap image is not valid");
     QByteArray data(reinterpret_cast<const char*>(file.bytes.data()),
                     static_cast<qsizetype>(file.bytes.size()));

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
+#include <grp.h>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
@@ -41,12 +43,19 @@ class FileSizeLimit {
 class AsOrdinaryUser {
   public:
     AsOrdinaryUser() {
-        if (geteuid() == 0)
-            switched_ = seteuid(kNobody) == 0;
+        if (geteuid() != 0)
+            return;
+        // The groups go too: root's group would otherwise still open root's files.
+        groupCount_ = getgroups(static_cast<int>(groups_.size()), groups_.data());
+        switched_ = groupCount_ >= 0 && setgroups(0, nullptr) == 0 && setegid(kNobody) == 0 &&
+                    seteuid(kNobody) == 0;
     }
     ~AsOrdinaryUser() {
-        if (switched_)
-            (void)seteuid(0);
+        if (geteuid() == 0 || !switched_)
+            return;
+        (void)seteuid(0);
+        (void)setegid(0);
+        (void)setgroups(static_cast<size_t>(groupCount_), groups_.data());
     }
     AsOrdinaryUser(const AsOrdinaryUser&) = delete;
     AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
@@ -57,6 +66,8 @@ class AsOrdinaryUser {
   private:
     static constexpr uid_t kNobody = 65534;
     bool switched_ = false;
+    std::array<gid_t, 64> groups_{};
+    int groupCount_ = 0;
 };
 
 // Opens a folder (or file) to everybody, so that an ordinary user can work in it.
