@@ -14,6 +14,9 @@ inline constexpr int CardCornerRadius = 6;
 
 // The suit's outline in the given box: 0 diamonds, 1 clubs, 2 hearts, 3 spades.
 QPainterPath SuitPath(int suit, const QRectF& box);
+// The same shape with the spade's and club's pieces joined at the box's own size, so the curves
+// stay smooth however large the box; the card sheets keep the first.
+QPainterPath LargeSuitPath(int suit, const QRectF& box);
 QColor SuitColour(int suit);
 bool IsRedSuit(int suit);
 

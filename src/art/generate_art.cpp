@@ -1,5 +1,5 @@
-// Paints the game's card sheets into its working folder; with --previews it also writes the
-// small PNG pictures shown in the README.
+// Paints the game's card sheets into its working folder; with --previews it writes the small
+// PNG pictures shown in the README, with --icons the desktop icon at every installed size.
 
 #include "art/art_previews.h"
 #include "art/window_art.h"
@@ -23,8 +23,17 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (args.size() == 3 && args[0] == "--icons") {
+        if (!WriteAppIcons(args[1], args[2])) {
+            std::fprintf(stderr, "quelvane_art: cannot write the icons to %s\n",
+                         qPrintable(args[1]));
+            return 1;
+        }
+        return 0;
+    }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: quelvane_art FOLDER | quelvane_art --previews FOLDER\n");
+        std::fprintf(stderr, "usage: quelvane_art FOLDER | quelvane_art --previews FOLDER | "
+                             "quelvane_art --icons FOLDER NAME\n");
         return 2;
     }
     if (!WriteGameArt(args[0])) {

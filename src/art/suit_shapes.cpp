@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <vector>
+
 namespace {
 
 // Shapes are drawn in a unit square and then mapped onto the requested box.
@@ -48,7 +50,7 @@ QPainterPath Round(double x, double y, double rx, double ry) {
     return round;
 }
 
-QPainterPath UnitSpade() {
+QPainterPath UnitSpadeBody() {
     QPainterPath path;
     path.moveTo(0.5, 0.0);
     path.cubicTo(0.62, 0.18, 1.0, 0.34, 1.0, 0.58);
@@ -58,30 +60,36 @@ QPainterPath UnitSpade() {
     path.cubicTo(0.11, 0.81, 0.0, 0.73, 0.0, 0.58);
     path.cubicTo(0.0, 0.34, 0.38, 0.18, 0.5, 0.0);
     path.closeSubpath();
-    // A true union: overlapping parts drawn in opposite directions would otherwise leave holes.
-    return path.united(Stem());
+    return path;
 }
 
-QPainterPath UnitClub() {
+// The pieces a spade or a club is made of; a diamond or a heart is one piece.
+std::vector<QPainterPath> UnitSuitParts(int suit) {
     const double r = 0.235;
-    return Round(0.5, 0.25, r, r)
-        .united(Round(0.245, 0.585, r, r))
-        .united(Round(0.755, 0.585, r, r))
-        .united(Round(0.5, 0.52, 0.14, 0.16))
-        .united(Stem());
+    switch (suit) {
+    case 0:
+        return {UnitDiamond()};
+    case 1:
+        return {Round(0.5, 0.25, r, r), Round(0.245, 0.585, r, r), Round(0.755, 0.585, r, r),
+                Round(0.5, 0.52, 0.14, 0.16), Stem()};
+    case 2:
+        return {UnitHeart()};
+    default:
+        return {UnitSpadeBody(), Stem()};
+    }
+}
+
+// A true union: overlapping parts drawn in opposite directions would otherwise leave holes.
+// The union turns curves into short lines at the parts' own scale.
+QPainterPath United(const std::vector<QPainterPath>& parts) {
+    QPainterPath whole = parts.front();
+    for (size_t i = 1; i < parts.size(); ++i)
+        whole = whole.united(parts[i]);
+    return whole;
 }
 
 QPainterPath UnitSuit(int suit) {
-    switch (suit) {
-    case 0:
-        return UnitDiamond();
-    case 1:
-        return UnitClub();
-    case 2:
-        return UnitHeart();
-    default:
-        return UnitSpade();
-    }
+    return United(UnitSuitParts(suit));
 }
 
 } // namespace
@@ -91,6 +99,16 @@ QPainterPath SuitPath(int suit, const QRectF& box) {
     toBox.translate(box.left(), box.top());
     toBox.scale(box.width(), box.height());
     return toBox.map(UnitSuit(suit));
+}
+
+QPainterPath LargeSuitPath(int suit, const QRectF& box) {
+    QTransform toBox;
+    toBox.translate(box.left(), box.top());
+    toBox.scale(box.width(), box.height());
+    std::vector<QPainterPath> parts = UnitSuitParts(suit);
+    for (QPainterPath& part : parts)
+        part = toBox.map(part);
+    return United(parts);
 }
 
 bool IsRedSuit(int suit) {

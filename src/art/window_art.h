@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QString>
 #include <QtGui/qrgb.h>
+#include <array>
 
 // A green rectangle with a lighter green border and the caption in white capitals.
 QImage ButtonPicture(const QString& caption, int width, int height);
@@ -20,6 +21,14 @@ QImage SuitMarkerPicture(int suit);
 
 // The window icon, 32 x 32.
 QImage WindowIconPicture();
+
+// The program's icon for the desktop's menus: the window icon's two cards, painted at any size.
+// At 32 pixels it is the window icon itself.
+QImage AppIconPicture(int size);
+// The sizes the desktop icon is installed at, smallest first.
+const std::array<int, 6>& AppIconSizes();
+// Writes folder/<n>x<n>/apps/<name>.png for every installed size, as in an icon theme.
+bool WriteAppIcons(const QString& folder, const QString& name);
 
 // The three sheets, in memory, as Format_RGB888.
 QImage DeckSheet();       // 1022 x 392: 14 ranks (ace..king, joker) by 4 suits of 73 x 98 cells

@@ -133,21 +133,5 @@ QImage SuitMarkerPicture(int suit) {
 }
 
 QImage WindowIconPicture() {
-    QImage icon(32, 32, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const auto paintCard = [&painter](double angle, const QPointF& at, int suit) {
-        painter.save();
-        painter.translate(at);
-        painter.rotate(angle);
-        painter.setPen(QPen(QColor(CardEdge), 1));
-        painter.setBrush(QColor(CardWhite));
-        painter.drawRoundedRect(QRectF(-8.5, -12, 17, 24), 2.5, 2.5);
-        PaintPip(painter, suit, QRectF(-5.5, -6.5, 11, 13));
-        painter.restore();
-    };
-    paintCard(-16, QPointF(12, 16.5), 2);
-    paintCard(14, QPointF(20, 15.5), 3);
-    return icon;
+    return AppIconPicture(32);
 }
