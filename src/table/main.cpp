@@ -1,6 +1,7 @@
 // The program: the engine's start-up, then the table window and the suit chooser with the turn
 // flow that plays on them, then the window system's loop until the table closes.
 #include <QApplication>
+#include <csignal>
 #include <memory>
 
 #include "art/window_art.h"
@@ -14,6 +15,10 @@
 #include "table/tform1.h"
 
 int main(int argc, char* argv[]) {
+    // A write the system refuses (a file grown past the player's limit, a reader gone away)
+    // must come back as a failed write the window reports, not end the game on the spot.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
     Engine engine;
     engine.EngineStartUp(StorageStartUpFiles());
 
