@@ -12,7 +12,7 @@ constexpr int kTotal = 11;
 void TurnFlow::ShowScoreGrid() {
     E.InputEnabled = false;
     ScoreGridUp_ = true;
-    ScoreGridTexts cells{};
+    ScoreGridTexts cells; // no braces: clang 14 crashes on value-initialising nested strings
     cells[0][0] = std::string(12, ' ') + "Round:";
     for (int round = 1; round <= kLastRound; ++round)
         cells[0][round] = Engine::PadScore(round);
