@@ -146,7 +146,11 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
     };
 }
 
-TForm1::~TForm1() = default;
+// The focus rings follow the application's focus, which keeps changing while the widget part
+// of the window goes down; by then this part is gone and must hear nothing more.
+TForm1::~TForm1() {
+    disconnect(QCoreApplication::instance(), nullptr, this, nullptr);
+}
 
 QPoint TForm1::CentredWindowPosition(QSize desktop) {
     return {Centre(desktop.width(), kOuterWidth), Centre(desktop.height(), kOuterHeight)};
