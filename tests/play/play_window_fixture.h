@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -185,7 +186,7 @@ class PlayWindowTest : public TableTest {
 
       private:
         void Answer() {
-            if (chooser_ == nullptr || !chooser_->isVisible())
+            if (chooser_.isNull() || !chooser_->isVisible())
                 return;
             LastSuit = (LastSuit + 1) % 4;
             auto* picture =
@@ -194,7 +195,7 @@ class PlayWindowTest : public TableTest {
             Named.push_back(LastSuit);
             QTest::mouseClick(picture, Qt::LeftButton);
         }
-        TForm2* chooser_;
+        QPointer<TForm2> chooser_; // a close frees the chooser while the timer may still run
         QTimer timer_;
     };
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTableWidget>
 
 #include "play_window_fixture.h"
@@ -278,21 +279,34 @@ TEST_F(RoundEndTest, CloseWhileTheSuitChooserIsOpenLetsTheJokerLandAndStops) {
     StartGame(3, false);
     LayRound({{kJoker, Pip(9, S)}, {Pip(9, H), Pip(3, H)}, {King(D), Pip(4, H)}},
              {Pip(3, S), Pip(4, S)}, {Pip(5, C)});
-    TForm2* chooser = form->SuitChooser();
+    // The close frees the chooser with the window's pictures: it is watched through a guard and
+    // left alone once the close has been asked for.
+    QPointer<TForm2> chooser = form->SuitChooser();
+    ASSERT_FALSE(chooser.isNull());
+    bool closedWhileOpen = false;
     QTimer closer;
     closer.setInterval(0);
     QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (chooser->isVisible())
-            form->close();
+        if (chooser.isNull() || !chooser->isVisible())
+            return;
+        closer.stop();
+        form->close();
+        closedWhileOpen = true;
     });
     closer.start();
     PressSlot(SlotOf(kJoker));
     closer.stop();
+    ASSERT_TRUE(closedWhileOpen);
 
     EXPECT_EQ(engine.TopDiscard(), kJoker);
     EXPECT_EQ(engine.ActiveSuit, C); // no suit was named
+    EXPECT_EQ(engine.Hands[1].count, 1);
     EXPECT_EQ(engine.Hands[2].count, 2);
     EXPECT_EQ(engine.Hands[3].count, 2);
     QCoreApplication::processEvents();
     EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(chooser.isNull()); // freed with the window, and never opened again
+    EXPECT_EQ(form->SuitChooser(), nullptr);
+    EXPECT_FALSE(flow->Busy());
+    EXPECT_TRUE(errors.empty());
 }
