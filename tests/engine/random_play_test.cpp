@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 using namespace test_cards;
@@ -280,11 +279,8 @@ Stats PlayRounds(int rounds, int firstSeed, int smallestDeal, int dealSizes) {
 } // namespace
 
 TEST(RandomPlay, SeededComputerRoundsKeepEveryInvariant) {
-    const auto start = std::chrono::steady_clock::now();
     constexpr int kRounds = 2400;
     const Stats stats = PlayRounds(kRounds, 1000, 4, 4);
-    const double seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(stats.rounds, kRounds);
     EXPECT_EQ(stats.wonRounds + stats.fullRounds, kRounds);
     // The paths worth checking were really taken.
@@ -292,11 +288,9 @@ TEST(RandomPlay, SeededComputerRoundsKeepEveryInvariant) {
     EXPECT_GT(stats.passes, 0);
     EXPECT_GT(stats.answeredTwos, 0);
     EXPECT_GT(stats.jackFollowUps, 0);
-    EXPECT_LT(seconds, 10.0);
-    RecordProperty("seconds", std::to_string(seconds));
-    std::printf("%d rounds in %.2f s: %d won, %d full, %d reshuffles, %d empty draws, %d passes\n",
-                stats.rounds, seconds, stats.wonRounds, stats.fullRounds, stats.reshuffles,
-                stats.emptyDraws, stats.passes);
+    std::printf("%d rounds: %d won, %d full, %d reshuffles, %d empty draws, %d passes\n",
+                stats.rounds, stats.wonRounds, stats.fullRounds, stats.reshuffles, stats.emptyDraws,
+                stats.passes);
 }
 
 TEST(RandomPlay, CrowdedTablesKeepEveryCard) {
