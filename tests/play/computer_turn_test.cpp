@@ -130,19 +130,60 @@ TEST(ComputerTurn, JackChainShowsEveryCardButOnlyTheLastOneCounts) {
     EXPECT_EQ(t.E.Hands[2].slot[1], Pip(3, S));
 }
 
+// True when nothing between the two entries takes the suit marker away or shows another.
+::testing::AssertionResult MarkerKept(const Timeline& t, size_t from, size_t to) {
+    for (size_t i = from + 1; i < to && i < t.size(); ++i)
+        if (t[i].rfind("HideSuitMarkers", 0) == 0 || t[i].rfind("SuitMarker", 0) == 0)
+            return ::testing::AssertionFailure() << "entry " << i << " is " << t[i];
+    return ::testing::AssertionSuccess();
+}
+
 TEST(ComputerTurn, JokerNamesASuitAndShowsItsMarkerUntilTheNextPlay) {
-    FlowTable t(3);
-    t.Lay({{Pip(7, C), Pip(3, D)}, {kJoker, Pip(4, D)}, {Pip(9, D), Pip(3, S)}}, {Pip(3, H)},
-          {Pip(5, C)});
+    // Seat 2's joker names diamonds; seat 3 holds 19 cards without one and passes; seat 4 draws
+    // two cards before it can lay the nine of diamonds: only that play takes the marker away.
+    std::vector<int> full;
+    for (int v = 2; v <= 10; ++v)
+        full.insert(full.end(), {Pip(v, H), Pip(v, S)});
+    full.push_back(King(H));
+    FlowTable t(4);
+    t.Lay({{Pip(7, C), Pip(3, D)}, {kJoker, Pip(4, D)}, full, {Pip(3, S), Pip(5, H)}},
+          {Pip(6, H), Pip(9, D), Pip(3, H)}, {Pip(5, C)});
     t.Press(Pip(7, C));
 
     const size_t marker = Find(t.T, "SuitMarker");
     ASSERT_NE(marker, std::string::npos);
     EXPECT_EQ(t.T[marker], "SuitMarker 0"); // the diamond is the only suit left in its hand
     EXPECT_LT(Find(t.T, "Top " + Str(kJoker)), marker);
-    const size_t nextPlay = Find(t.T, "Log player played this card @3");
-    EXPECT_LT(marker, nextPlay);
-    EXPECT_NE(Find(t.T, "HideSuitMarkers", nextPlay), std::string::npos);
-    EXPECT_EQ(t.E.TopDiscard(), Pip(9, D));
+    const size_t pass = Find(t.T, "Status Vur|Passes", marker);
+    const size_t draws = Find(t.T, "Status Dad|Draws|2 Cards", pass);
+    const size_t nextTop = Find(t.T, "Top " + Str(Pip(9, D)), draws);
+    ASSERT_NE(nextTop, std::string::npos);
+    EXPECT_LT(Find(t.T, "StockFlight 4", marker), draws);
+    EXPECT_TRUE(MarkerKept(t.T, marker, nextTop));
+    EXPECT_TRUE(Follows(t.T, nextTop,
+                        {"Top " + Str(Pip(9, D)), "Sleep 1000", "Pause 33", "Repaint",
+                         "HideSuitMarkers", "Repaint"}));
+    EXPECT_EQ(Find(t.T, "SuitMarker", nextTop), std::string::npos);
+    EXPECT_EQ(t.E.Hands[3].count, 19);
+    EXPECT_EQ(t.E.Hands[4].count, 3);
     EXPECT_EQ(t.E.CurrentPlayer, 1);
+
+    // When the turn comes back to the human the marker is still up, through the human's draw,
+    // and goes with the human's play.
+    FlowTable h(3);
+    h.Lay({{Pip(7, C), Pip(3, D)}, {kJoker, Pip(4, D)}, full}, {Pip(3, H), Pip(6, H)}, {Pip(5, C)});
+    h.Press(Pip(7, C));
+    const size_t shown = Find(h.T, "SuitMarker");
+    ASSERT_NE(shown, std::string::npos);
+    EXPECT_TRUE(MarkerKept(h.T, shown, h.T.size()));
+    ASSERT_EQ(h.E.CurrentPlayer, 1);
+    const size_t draw = h.Mark();
+    h.Flow.Image53MouseDown(MouseButton::Left);
+    ASSERT_EQ(h.E.Hands[1].count, 2);
+    EXPECT_TRUE(MarkerKept(h.T, draw - 1, h.T.size()));
+    const size_t play = h.Mark();
+    h.Press(Pip(3, D));
+    EXPECT_TRUE(Follows(h.T, play, {"HideSuitMarkers", "Repaint"}));
+    EXPECT_EQ(h.SlotOf(Pip(3, D)), 0);
+    EXPECT_EQ(h.E.TopDiscard(), Pip(4, D)); // seat 2 followed on the diamond
 }
