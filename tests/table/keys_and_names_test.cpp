@@ -1,0 +1,311 @@
+// The window without a mouse: the options panel, the deal panel, the rules viewer and the suit
+// chooser by keys, and what a screen reader is told about a dealt table as it changes.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "table_fixture.h"
+
+namespace {
+
+QString Name(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<none>");
+}
+
+QString Description(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Description) : QStringLiteral("<none>");
+}
+
+void WriteRules(int lines) {
+    QFile rules("rules.txt");
+    ASSERT_TRUE(rules.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (int n = 1; n <= lines; ++n)
+        rules.write(QStringLiteral("Rule line %1\r\n").arg(n).toLatin1());
+}
+
+} // namespace
+
+class KeysTest : public TableTest {
+  protected:
+    void Show() {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(form->windowHandle(), static_cast<Qt::Key>(key), modifiers);
+    }
+    QString Focused() const {
+        return form->focusWidget() ? form->focusWidget()->objectName() : QString();
+    }
+    QStringList MemoLines() const { return form->Memo1()->toPlainText().split(QLatin1Char('\n')); }
+};
+
+TEST_F(KeysTest, CardsAreNamedAsPlayersSayThem) {
+    EXPECT_EQ(TForm1::CardName(1), "ace of diamonds");
+    EXPECT_EQ(TForm1::CardName(33), "seven of hearts");
+    EXPECT_EQ(TForm1::CardName(24), "jack of clubs");
+    EXPECT_EQ(TForm1::CardName(52 + 13), "king of diamonds"); // the second deck
+    EXPECT_EQ(TForm1::CardName(52), "king of spades");
+    EXPECT_EQ(TForm1::CardName(105), "joker");
+    EXPECT_EQ(TForm1::CardName(108), "joker");
+    EXPECT_EQ(TForm1::CardName(0), "");
+    EXPECT_EQ(TForm1::CardName(109), "");
+}
+
+TEST_F(KeysTest, OptionsPanelByTabSpaceAndEnter) {
+    Open();
+    Show();
+    // The first control has the focus when the window opens; Tab walks the panel in reading
+    // order, each group of buttons one stop, and comes round again.
+    EXPECT_EQ(Focused(), "RadioButton10");
+    QStringList walk;
+    for (int i = 0; i < 12; ++i) {
+        Key(Qt::Key_Tab);
+        walk << Focused();
+    }
+    EXPECT_EQ(walk, (QStringList{"ComboBox1", "ComboBox2", "RadioButton5", "Image24", "Image25",
+                                 "Image26", "Image27", "CheckBox1", "CheckBox2", "CheckBox3",
+                                 "Image20", "RadioButton10"}));
+    Key(Qt::Key_Backtab);
+    EXPECT_EQ(Focused(), "Image20");
+    Key(Qt::Key_Backtab);
+    Key(Qt::Key_Backtab);
+    ASSERT_EQ(Focused(), "CheckBox2");
+    Key(Qt::Key_Return); // Enter ticks a box as a click would
+    EXPECT_TRUE(form->Check("CheckBox2")->isChecked());
+    Key(Qt::Key_Space); // and Space is Qt's own
+    EXPECT_FALSE(form->Check("CheckBox2")->isChecked());
+
+    // A card back chosen by keys is framed at once, with the keys' outline round it.
+    for (int i = 0; i < 20 && Focused() != "Image25"; ++i)
+        Key(Qt::Key_Backtab);
+    ASSERT_EQ(Focused(), "Image25");
+    EXPECT_FALSE(form->ButtonRing()->isHidden());
+    EXPECT_EQ(form->ButtonRing()->geometry(),
+              Control("Image25")->geometry().adjusted(-3, -3, 3, 3));
+    Key(Qt::Key_Space);
+    EXPECT_EQ(engine.CardDesign, 3);
+    EXPECT_EQ(Picture("Image25")->Picture().pixel(1, 1), 0xFF00FF00); // the lime frame
+
+    // A click takes the outline away and gives a picture no focus.
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                      Control("Image27")->mapTo(form.get(), QPoint(40, 60)));
+    EXPECT_EQ(engine.CardDesign, 4);
+    EXPECT_EQ(Focused(), "Image25");
+    EXPECT_TRUE(form->ButtonRing()->isHidden());
+
+    // Keys typed in a box belong to it: Enter renames the chosen seat, F1 opens nothing.
+    QComboBox* names = form->Combo("ComboBox1");
+    names->setFocus();
+    names->setCurrentIndex(1);
+    form->ComboBox1Change(1);
+    names->clearEditText();
+    // D and 4 are table keys elsewhere; here they are letters of the name.
+    for (const Qt::Key key : {Qt::Key_D, Qt::Key_O, Qt::Key_V, Qt::Key_4})
+        Key(key);
+    Key(Qt::Key_F1);
+    EXPECT_TRUE(Control("Panel2")->isHidden());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(engine.PlayerNames[2], "dov4");
+
+    // Enter on START starts; the deal panel then takes 4 to 7 and Enter.
+    for (int i = 0; i < 20 && Focused() != "Image20"; ++i)
+        Key(Qt::Key_Tab);
+    ASSERT_EQ(Focused(), "Image20");
+    Key(Qt::Key_Enter);
+    ASSERT_TRUE(Control("Panel1")->isHidden());
+    ASSERT_FALSE(Control("GroupBox1")->isHidden());
+    Key(Qt::Key_7);
+    EXPECT_TRUE(form->Radio("RadioButton4")->isChecked());
+    Key(Qt::Key_4);
+    EXPECT_TRUE(form->Radio("RadioButton1")->isChecked());
+    EXPECT_EQ(form->CheckedDealSize(), 4);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(engine.RoundActive);
+    EXPECT_TRUE(Control("GroupBox1")->isHidden());
+    EXPECT_GE(engine.Hands[1].count, 4);
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(KeysTest, RulesViewerByF1PageKeysAndEscape) {
+    WriteRules(80);
+    Open();
+    Show();
+    Key(Qt::Key_F1);
+    ASSERT_FALSE(Control("Panel2")->isHidden());
+    EXPECT_TRUE(Control("Image33")->isHidden());
+    EXPECT_EQ(MemoLines().front(), "Rule line 1");
+    // The same pages as the buttons give, and the keys never scroll the memo by themselves.
+    const std::pair<int, int> down[] = {{15, 30}, {30, 45}, {45, 60}, {60, 75}, {65, 80}, {65, 80}};
+    for (const auto& [first, last] : down) {
+        Key(Qt::Key_PageDown);
+        EXPECT_EQ(MemoLines().front(), QStringLiteral("Rule line %1").arg(first));
+        EXPECT_EQ(MemoLines().back(), QStringLiteral("Rule line %1").arg(last));
+    }
+    Key(Qt::Key_Down);
+    Key(Qt::Key_End);
+    Key(Qt::Key_PageUp);
+    EXPECT_EQ(MemoLines().front(), "Rule line 49");
+    EXPECT_EQ(MemoLines().back(), "Rule line 63");
+    Key(Qt::Key_F1); // VIEW RULES is not shown: nothing
+    EXPECT_EQ(MemoLines().front(), "Rule line 49");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(Control("Panel2")->isHidden());
+    EXPECT_FALSE(Control("Image33")->isHidden());
+    EXPECT_FALSE(Control("Panel1")->isHidden()); // the options panel is still there
+}
+
+TEST_F(KeysTest, SuitChooserByDigitsLettersArrowsAndEscape) {
+    Open();
+    TForm2* chooser = form->SuitChooser();
+    const auto showWith = [&](std::vector<Qt::Key> keys, bool keyFocusShown, bool* ringSeen) {
+        chooser->SetKeyFocusShown(keyFocusShown);
+        QTimer::singleShot(0, chooser, [chooser, keys, ringSeen] {
+            if (QTest::qWaitForWindowExposed(chooser, 2000)) {
+                if (ringSeen != nullptr)
+                    *ringSeen = !chooser->Ring()->isHidden();
+                for (const Qt::Key key : keys)
+                    if (chooser->isVisible())
+                        QTest::keyClick(chooser, key);
+            }
+            chooser->reject(); // never leave a test hanging
+        });
+        return chooser->ShowModal();
+    };
+    const std::pair<Qt::Key, int> named[] = {
+        {Qt::Key_1, 0}, {Qt::Key_2, 1}, {Qt::Key_3, 2}, {Qt::Key_4, 3},
+        {Qt::Key_D, 0}, {Qt::Key_C, 1}, {Qt::Key_H, 2}, {Qt::Key_S, 3},
+    };
+    for (const auto& [key, suit] : named) {
+        engine.ActiveSuit = (suit + 1) % 4;
+        EXPECT_EQ(showWith({key}, false, nullptr), suit) << key;
+        EXPECT_EQ(engine.ActiveSuit, suit) << key;
+    }
+
+    // The arrows walk the suits, stopping at either end; Enter names the one they stand on.
+    bool ringSeen = true;
+    EXPECT_EQ(
+        showWith({Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Return}, false, &ringSeen),
+        2);
+    EXPECT_FALSE(ringSeen); // a mouse player's chooser shows no outline when it opens
+    EXPECT_EQ(showWith({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space},
+                       true, &ringSeen),
+              3);
+    EXPECT_TRUE(ringSeen); // one who came by keys sees where they stand at once
+
+    // Escape is the close key: no suit, and the suit stays as it was.
+    engine.ActiveSuit = 1;
+    EXPECT_EQ(showWith({Qt::Key_Escape}, false, nullptr), -1);
+    EXPECT_EQ(engine.ActiveSuit, 1);
+    EXPECT_EQ(showWith({Qt::Key_X, Qt::Key_Escape}, false, nullptr), -1);
+    EXPECT_EQ(engine.ActiveSuit, 1);
+
+    EXPECT_EQ(Name(chooser->findChild<PictureBox*>("Image73")), "hearts");
+    EXPECT_EQ(Name(chooser), "Choose Suit");
+}
+
+TEST_F(KeysTest, ScreenReaderNamesOfADealtTableFollowIt) {
+    Open();
+    Show();
+    form->Image20Click();
+    form->ImageDealClick();
+    ASSERT_TRUE(engine.RoundActive);
+    ASSERT_EQ(engine.CurrentPlayer, 1);
+
+    const Hand& hand = engine.Hands[1];
+    const int held = std::min(hand.count, 19);
+    for (int k = 1; k <= held; ++k) {
+        EXPECT_EQ(Name(form->HandSlot(k)), TForm1::CardName(hand.slot[k])) << k;
+        EXPECT_EQ(Description(form->HandSlot(k)),
+                  QStringLiteral("card %1 of %2 in your hand").arg(k).arg(held));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(form->HandSlot(k))->role(),
+                  QAccessible::Button);
+    }
+    EXPECT_EQ(Name(form->HandSlot(held + 1)), "");
+    const auto stockName = [&] {
+        const int left = engine.StockCardsLeft();
+        return QStringLiteral("stock, %1 card%2 left to draw").arg(left).arg(left == 1 ? "" : "s");
+    };
+    EXPECT_EQ(Name(Control("Image53")), stockName());
+    EXPECT_EQ(Name(Control("Image60")),
+              QStringLiteral("discard pile, ") + TForm1::CardName(engine.TopDiscard()));
+    EXPECT_EQ(Name(form->SeatPicture(2)),
+              QStringLiteral("Raduz, %1 cards").arg(engine.Hands[2].count));
+    EXPECT_EQ(Description(form->SeatPicture(2)), "face down");
+    for (int seat = 3; seat <= engine.PlayerCount; ++seat) {
+        EXPECT_EQ(Name(form->SeatPicture(seat)),
+                  QStringLiteral("%1, %2 cards")
+                      .arg(QString::fromStdString(engine.PlayerNames[seat]))
+                      .arg(engine.Hands[seat].count));
+    }
+    EXPECT_EQ(Name(Control("Label1")), Label("Label1")->Caption());
+    EXPECT_EQ(Name(Control("ImageDeal")), "Deal");
+    EXPECT_EQ(Name(Control("RadioButton2")), "5 cards");
+    EXPECT_EQ(Name(Control("ComboBox3")), "Save game");
+
+    // A draw by key: the stock, the hand and the status text say what stands now.
+    QString statusHeard;
+    pacer.duringWait = [&] {
+        if (!Control("Label12")->isHidden())
+            statusHeard = Name(Control("Label12"));
+    };
+    Key(Qt::Key_End);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->HandSlot(held))->state().focused);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(form->HandSlot(1))->state().focused);
+    Key(Qt::Key_D);
+    pacer.duringWait = nullptr;
+    ASSERT_EQ(hand.count, held + 1);
+    EXPECT_EQ(statusHeard, "You\nDraws\n1 Card");
+    EXPECT_EQ(Name(Control("Image53")), stockName());
+    EXPECT_EQ(Name(form->HandSlot(held + 1)), TForm1::CardName(hand.slot[held + 1]));
+    EXPECT_EQ(Description(form->HandSlot(1)),
+              QStringLiteral("card 1 of %1 in your hand").arg(held + 1));
+    // Chosen for a chain, a card says so.
+    form->SetSlotTop(1, 480);
+    EXPECT_EQ(Description(form->HandSlot(1)),
+              QStringLiteral("card 1 of %1 in your hand, raised for a chain").arg(held + 1));
+
+    // The score grid's cells speak their text.
+    ScoreGridTexts cells{};
+    cells[0][11] = "Total";
+    cells[1][0] = "You";
+    cells[1][11] = "  42";
+    form->ShowScoreGrid(cells);
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(form->StringGrid1());
+    ASSERT_NE(grid, nullptr);
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), "You");
+    EXPECT_EQ(table->cellAt(1, 11)->text(QAccessible::Name), "  42");
+    EXPECT_EQ(Name(form->StringGrid1()), "Scores");
+}
+
+// The discard top and the flying card show the whole card, corners included; the hand's
+// cards still let the cloth through.
+TEST_F(KeysTest, DiscardTopAndFlyingCardArePlainPictures) {
+    Open();
+    Control("Panel1")->hide();
+    Show();
+    EXPECT_FALSE(Picture("Image60")->Transparent());
+    EXPECT_FALSE(Picture("Image61")->Transparent());
+    EXPECT_TRUE(form->HandSlot(1)->Transparent());
+    EXPECT_TRUE(Picture("Image53")->Transparent());
+    form->ShowDiscardPictures();
+    form->ShowDiscardTop(27);
+    form->StartCardFlight(40, 2, 0);
+    form->MoveCardFlight(1, 0);
+    const QImage screen = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The pile's faces are cut one pixel right of the cell, so its corner is the key colour.
+    EXPECT_EQ(screen.pixel(552, 248), sheets::kKey);
+    const QPoint flying = Control("Image61")->pos();
+    EXPECT_EQ(screen.pixel(flying), sheets::kKey);
+}
