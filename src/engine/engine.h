@@ -26,21 +26,21 @@ using SortKeyArray = std::array<int32_t, 64>;
 using PlayList = std::array<int32_t, 20>;
 
 struct DecodedCard {
-    int RankIndex = -1;  // 0 ace .. 12 king, 13 joker
-    int SuitIndex = -1;  // 0 diamonds, 1 clubs, 2 hearts, 3 spades
-    int MatchSuit = -1;  // SuitIndex, or 4 for a joker
-    int CardPoints = 0;  // penalty points; 0 for a code that does not decode
+    int RankIndex = -1; // 0 ace .. 12 king, 13 joker
+    int SuitIndex = -1; // 0 diamonds, 1 clubs, 2 hearts, 3 spades
+    int MatchSuit = -1; // SuitIndex, or 4 for a joker
+    int CardPoints = 0; // penalty points; 0 for a code that does not decode
     bool valid = false;
 };
 
 struct DrawResult {
-    int card = 0;             // the card drawn, 0 when nothing could be drawn
-    bool reshuffled = false;  // the discards were turned into a new stock first
+    int card = 0;            // the card drawn, 0 when nothing could be drawn
+    bool reshuffled = false; // the discards were turned into a new stock first
 };
 
 struct JackChainSlot {
-    int firstFree = 0;  // lowest index 1..9 still 0, or 0 when all nine are taken
-    int position = 0;   // highest index 9..1 holding the code, or 0
+    int firstFree = 0; // lowest index 1..9 still 0, or 0 when all nine are taken
+    int position = 0;  // highest index 9..1 holding the code, or 0
 };
 
 struct AnsweringTwo {
@@ -52,7 +52,7 @@ struct AnsweringTwo {
 struct MarkerPlace {
     int left = 0;
     int top = 0;
-    int picture = 0;  // 1..4 selects a turn arrow, 0 = none
+    int picture = 0; // 1..4 selects a turn arrow, 0 = none
 };
 
 struct LabelPlace {
@@ -65,8 +65,8 @@ struct Engine;
 // The file steps of the start-up (high-score files, rules text) belong to the storage layer;
 // the program passes them in so the engine itself never touches a file.
 struct StartUpFiles {
-    std::function<void(Engine&)> LoadHighScores;  // runs before the defaults are set
-    std::function<void(Engine&)> LoadRules;       // runs after the rules paging values are set
+    std::function<void(Engine&)> LoadHighScores; // runs before the defaults are set
+    std::function<void(Engine&)> LoadRules;      // runs after the rules paging values are set
 };
 
 // Longest seat or game name in bytes.
@@ -82,7 +82,7 @@ struct Engine {
     int32_t StockPos = 0;
     Pile DiscardPile{};
     int32_t DiscardTop = 0;
-    std::array<Hand, 6> Hands{};  // seats 1..5; entry 0 unused
+    std::array<Hand, 6> Hands{}; // seats 1..5; entry 0 unused
     SortKeyArray SortKeys{};
 
     // ---- Settings and turn state ------------------------------------------------------------
@@ -99,7 +99,7 @@ struct Engine {
     bool RoundActive = false;
     // ScoreTable[seat][round] for seats 1..5, rounds 1..10; [seat][11] is the total.
     std::array<std::array<int32_t, 12>, 6> ScoreTable{};
-    std::array<std::string, 7> PlayerNames{};  // entries 1..5 used, 6 kept empty
+    std::array<std::string, 7> PlayerNames{}; // entries 1..5 used, 6 kept empty
     int32_t PlayUntil = 300;
     int32_t CardDesign = 2;
     bool SortByPoints = false;
@@ -109,10 +109,10 @@ struct Engine {
     bool LogEnabled = false;
     int32_t StrategySeed = 0;
     bool InputEnabled = true;
-    std::array<uint8_t, 53> SelectedSlots{};  // human hand slots 1..52
+    std::array<uint8_t, 53> SelectedSlots{}; // human hand slots 1..52
     // Element 0 = cards in the chain, 1..9 = codes in play order, 11..19 = their hand slots.
     std::array<int32_t, 20> JackChain{};
-    std::array<int32_t, 21> HandCardLeft{};  // human card pictures 1..20
+    std::array<int32_t, 21> HandCardLeft{}; // human card pictures 1..20
     std::array<int32_t, 21> HandCardTop{};
     int32_t Seat3HandLeft = 0;
     int32_t Seat4HandLeft = 0;
@@ -128,7 +128,7 @@ struct Engine {
     std::array<int32_t, 5> SuitWeights{};
 
     // ---- Rules text (filled by the storage layer at start-up) -------------------------------
-    std::array<std::string, 81> RulesLines{};  // lines 1..80
+    std::array<std::string, 81> RulesLines{}; // lines 1..80
     int32_t RulesLineCount = 0;
     int32_t RulesPageSize = 15;
     int32_t RulesFirstShown = -1;
@@ -151,11 +151,11 @@ struct Engine {
 
     // ---- Randomness -------------------------------------------------------------------------
     std::mt19937 RandomSource{0};
-    int Random(int n);  // uniform 0..n-1 (0 when n < 1)
+    int Random(int n); // uniform 0..n-1 (0 when n < 1)
     void SeedRandom(uint32_t seed);
 
     // ---- Cards, piles and start-up ----------------------------------------------------------
-    static DecodedCard DecodeCard(int code);
+    static DecodedCard DecodeCard(int code); // defined below: every rule asks it, often
     void InitPackAndScores();
     void SetDefaultNames();
     void ClearHands();
@@ -164,14 +164,14 @@ struct Engine {
     void ResetHandCardPositions();
     void ShufflePile(Pile& pile);
     void DealHands();
-    int SwapOutJoker(int card);  // returns the card that takes the joker's place
-    DrawResult DrawCard();       // CurrentPlayer draws one card
+    int SwapOutJoker(int card); // returns the card that takes the joker's place
+    DrawResult DrawCard();      // CurrentPlayer draws one card
     void ReshuffleDiscards();
     static void QuickSortKeys(SortKeyArray& keys, int lo, int hi);
     void EngineStartUp(const StartUpFiles& files);
-    int StockCardsLeft() const;       // cards still to be drawn from the stock
-    void LayOnDiscardPile(int card);  // puts a card on top of the discard pile
-    int TopDiscard() const;           // the top card of the discard pile, 0 when empty
+    int StockCardsLeft() const;      // cards still to be drawn from the stock
+    void LayOnDiscardPile(int card); // puts a card on top of the discard pile
+    int TopDiscard() const;          // the top card of the discard pile, 0 when empty
 
     // ---- Play rules and turn order ----------------------------------------------------------
     bool IsLegalPlay(int card, int other, bool useTop) const;
@@ -214,3 +214,43 @@ struct Engine {
     MarkerPlace TurnMarkerPlace() const;
     LabelPlace StatusLabelPlace() const;
 };
+
+// What a code means; inline because the rules and the orderings ask it for every card they
+// look at.
+inline DecodedCard Engine::DecodeCard(int code) {
+    DecodedCard d;
+    if (code < 1 || code > 108)
+        return d;
+    d.valid = true;
+    if (code >= 105) {
+        d.RankIndex = 13;
+        d.SuitIndex = code - 105;
+        d.MatchSuit = 4;
+        d.CardPoints = 50;
+        return d;
+    }
+    d.RankIndex = (code - 1) % 13;
+    d.SuitIndex = ((code - 1) % 52) / 13;
+    d.MatchSuit = d.SuitIndex;
+    d.CardPoints = d.RankIndex == 0 ? 11 : d.RankIndex <= 8 ? d.RankIndex + 1 : 10;
+    return d;
+}
+
+inline bool Engine::IsJoker(int code) {
+    return code > 104;
+}
+inline bool Engine::IsJack(int code) {
+    return DecodeCard(code).RankIndex == 10;
+}
+inline bool Engine::IsTwo(int code) {
+    return DecodeCard(code).RankIndex == 1;
+}
+inline bool Engine::IsKing(int code) {
+    return DecodeCard(code).RankIndex == 12;
+}
+inline bool Engine::IsAce(int code) {
+    return DecodeCard(code).RankIndex == 0;
+}
+inline int Engine::MatchSuitOf(int code) {
+    return DecodeCard(code).MatchSuit;
+}

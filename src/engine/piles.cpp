@@ -168,29 +168,15 @@ void Engine::ReshuffleDiscards() {
     StockPos = 1;
 }
 
+// Sorts keys lo..hi in place. Any correct sort leaves the same array behind (the keys are
+// plain integers), so the library's sort serves: it is several times quicker on these short
+// ranges than the recursive quicksort the orderings were first written with.
 void Engine::QuickSortKeys(SortKeyArray& keys, int lo, int hi) {
     lo = std::max(lo, 0);
     hi = std::min(hi, static_cast<int>(keys.size()) - 1);
     if (lo >= hi)
         return;
-    const int32_t pivot = keys[(lo + hi) / 2];
-    int i = lo;
-    int j = hi;
-    do {
-        while (keys[i] < pivot)
-            ++i;
-        while (pivot < keys[j])
-            --j;
-        if (i <= j) {
-            std::swap(keys[i], keys[j]);
-            ++i;
-            --j;
-        }
-    } while (i <= j);
-    if (lo < j)
-        QuickSortKeys(keys, lo, j);
-    if (i < hi)
-        QuickSortKeys(keys, i, hi);
+    std::sort(keys.begin() + lo, keys.begin() + hi + 1);
 }
 
 void Engine::LayOnDiscardPile(int card) {

@@ -5,7 +5,6 @@
 #include "engine/seat_limits.h"
 
 #include <algorithm>
-#include <functional>
 
 using namespace engine_limits;
 
@@ -29,8 +28,8 @@ struct KeyCollector {
 
 // Scans the hand's slots 1..count + 10 (so a card left behind a gap is still found) and calls
 // keyOf for every valid card in slot order. Returns the highest key index written.
-int CollectKeys(const Hand& hand, SortKeyArray& keys,
-                const std::function<int32_t(int code, const DecodedCard&)>& keyOf) {
+template <typename KeyOf>
+int CollectKeys(const Hand& hand, SortKeyArray& keys, const KeyOf& keyOf) {
     // Clearing the whole scratch keeps a key of an earlier, longer ordering from returning.
     keys.fill(0);
     KeyCollector collector{keys};

@@ -1,5 +1,6 @@
 #include "simulation.h"
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -74,17 +75,25 @@ class SimplePlayer {
         if (E.GameOver && !Flow.ScoreGridUp())
             return false;
         if (Flow.ScoreGridUp()) {
-            Last = "close";
+            Note("close");
             Flow.Image37Click();
         } else if (!E.RoundActive) {
-            Last = "deal";
+            Note("deal");
             Flow.ImageDealClick();
         } else {
             HumanTurn();
         }
         return true;
     }
-    const std::string& LastEvent() const { return Last; }
+    // Written out only when a check fails: a string a press would cost more than the press.
+    std::string LastEvent() const {
+        std::string text = what_;
+        for (int i = 0; i < cards_; ++i)
+            text += (i == 0 ? " card " : " ") + std::to_string(card_[i]);
+        if (slot_ > 0)
+            text += " at slot " + std::to_string(slot_);
+        return text;
+    }
 
   private:
     int Held() const { return std::min<int>(E.Hands[1].count, kHandLimit); }
@@ -101,14 +110,15 @@ class SimplePlayer {
     void HumanTurn() {
         const int first = FirstFitting(0, true, 0);
         if (first == 0) {
-            Last = E.Hands[1].count >= kHandLimit ? "stock (pass)" : "stock (draw)";
+            Note(E.Hands[1].count >= kHandLimit ? "stock (pass)" : "stock (draw)");
             Flow.Image53MouseDown(MouseButton::Left);
             return;
         }
         const int card = E.Hands[1].slot[first];
         if (Engine::IsJack(card) && PlayChain(first))
             return;
-        Last = "play slot " + std::to_string(first) + " card " + std::to_string(card);
+        Note("play", first);
+        AddCard(card);
         Flow.HandSlotMouseDown(first, MouseButton::Left);
     }
 
@@ -118,7 +128,8 @@ class SimplePlayer {
         int last = E.Hands[1].slot[jackSlot];
         int length = 1;
         chosen[jackSlot] = true;
-        std::string what = "chain " + std::to_string(last);
+        Note("chain", jackSlot);
+        AddCard(last);
         std::array<int, 9> slots{jackSlot};
         while (Engine::IsJack(last) && length < 9) {
             int next = 0;
@@ -132,20 +143,32 @@ class SimplePlayer {
             chosen[next] = true;
             slots[length++] = next;
             last = E.Hands[1].slot[next];
-            what += " " + std::to_string(last);
+            AddCard(last);
         }
         if (length == 1)
             return false;
         for (int i = 0; i < length; ++i)
             Flow.HandSlotMouseDown(slots[i], MouseButton::Right);
-        Last = what;
         Flow.HandSlotMouseDown(jackSlot, MouseButton::Left);
         return true;
     }
 
+    void Note(const char* what, int slot = 0) {
+        what_ = what;
+        slot_ = slot;
+        cards_ = 0;
+    }
+    void AddCard(int card) {
+        if (cards_ < static_cast<int>(card_.size()))
+            card_[cards_++] = card;
+    }
+
     Engine& E;
     TurnFlow& Flow;
-    std::string Last;
+    const char* what_ = "";
+    int slot_ = 0;
+    int cards_ = 0;
+    std::array<int, 9> card_{};
 };
 
 int Pick(int fixed, int varied) {
