@@ -27,7 +27,48 @@ void PutName(std::span<uint8_t> record, size_t offset, const std::string& name) 
 std::string GetName(std::span<const uint8_t> record, size_t offset) {
     const size_t length = std::min<size_t>(record[offset], kNameLength);
     const auto* first = reinterpret_cast<const char*>(record.data() + offset + 1);
-    return DropBrokenTail(std::string(first, length));
+    return MarkBrokenCharacters(DropBrokenTail(std::string(first, length)));
+}
+
+namespace {
+
+// Bytes a well-formed character starting with this lead byte takes; 0 for a byte that
+// cannot start one.
+size_t CharacterLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+bool IsContinuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::string MarkBrokenCharacters(const std::string& text) {
+    std::string marked;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t length = CharacterLength(static_cast<unsigned char>(text[i]));
+        bool whole = length > 0 && i + length <= text.size();
+        for (size_t k = 1; whole && k < length; ++k)
+            whole = IsContinuation(static_cast<unsigned char>(text[i + k]));
+        if (whole) {
+            marked.append(text, i, length);
+            i += length;
+        } else {
+            marked.push_back('?');
+            ++i;
+        }
+    }
+    return marked;
 }
 
 std::string DropBrokenTail(const std::string& text) {

@@ -13,9 +13,13 @@ int32_t GetInt32(std::span<const uint8_t> record, size_t offset);
 
 // A name slot: the length byte, then the text; the rest of the slot is zero.
 void PutName(std::span<uint8_t> record, size_t offset, const std::string& name);
-// The name in a slot; a length above 20 is taken as 20, and a UTF-8 character broken by the
-// end of the slot is dropped.
+// The name in a slot; a length above 20 is taken as 20, a UTF-8 character broken by the end
+// of the slot is dropped and any other broken byte becomes "?".
 std::string GetName(std::span<const uint8_t> record, size_t offset);
+
+// Every byte that is not part of a well-formed UTF-8 character becomes "?", so a name read
+// from a file is the same after any number of saves and loads.
+std::string MarkBrokenCharacters(const std::string& text);
 
 // Drops an incomplete UTF-8 sequence at the end of the text.
 std::string DropBrokenTail(const std::string& text);

@@ -240,6 +240,27 @@ TEST(SavedGameFile, HostileNamesAreClampedAndCleaned) {
     EXPECT_EQ(engine.PlayerNames[3], std::string(19, 'b'));
 }
 
+TEST(SavedGameFile, BrokenNameBytesSurviveAnyNumberOfSavesUnchanged) {
+    TempFolder folder;
+    std::vector<uint8_t> bytes = GameInProgressBytes();
+    // "Y", a lead byte with no continuation, and a four-byte lead cut by the slot's length.
+    SetSlot(bytes, 248, std::string("Y\xDD\xF1"));
+    WriteBytes("Save/odd.sav", bytes);
+    Engine engine;
+    ASSERT_TRUE(ReadSaveFile(engine, "odd", ".sav"));
+    RestoreGame(engine);
+    EXPECT_EQ(engine.PlayerNames[1], "Y?");
+    for (int pass = 0; pass < 3; ++pass) {
+        engine.SaveName = "odd";
+        ASSERT_TRUE(SaveGame(engine));
+        Engine again;
+        ASSERT_TRUE(ReadSaveFile(again, "odd", ".sav"));
+        RestoreGame(again);
+        EXPECT_EQ(again.PlayerNames[1], "Y?") << "pass " << pass;
+        engine = again;
+    }
+}
+
 TEST(SavedGameFile, FailedSaveKeepsTheEarlierFile) {
     TempFolder folder;
     WriteBytes("Save/Friday.sav", GameInProgressBytes());
