@@ -50,6 +50,9 @@ class WindowCloser : public QObject {
             return;
         switch (step_) {
         case Step::WaitForTable:
+            // A start-up that failed shows a box instead of the table: report it at once.
+            if (!lines_.isEmpty())
+                return Finish(table);
             // The start-up hides the status text once the card sheets are in.
             if (!Child(table, "Label11") || !Child(table, "Label11")->isHidden())
                 return;
