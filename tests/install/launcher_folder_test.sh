@@ -170,6 +170,20 @@ x11 "$copy_c/bin/quelvane"
 check "incomplete installation: exit status 1 and one line" \
     sh -c "[ $rc -eq 1 ] && grep -q 'rules.txt is missing' '$work/err' && [ \$(wc -l <'$work/err') -eq 1 ]"
 
+# Games started at the same moment on a fresh folder all set it up and start.
+together=$work/together
+statuses=""
+for i in 1 2 3 4; do
+    (env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:0 XDG_DATA_HOME="$together" \
+        STAND_IN_REPORT="$work/together.$i" "$copy_b/bin/quelvane" 2>"$work/together.$i.err"
+        echo $? >"$work/together.$i.status") &
+done
+wait
+for i in 1 2 3 4; do
+    statuses="$statuses$(cat "$work/together.$i.status")"
+done
+check "four games started at once all start" same_text 0000 "$statuses"
+
 # --- Options ----------------------------------------------------------------------------------
 check "--version" same_text "quelvane 1.3" "$("$copy_b/bin/quelvane" --version)"
 check "--help names the folder" sh -c "'$copy_b/bin/quelvane' --help | grep -q 'local/share/quelvane'"
