@@ -119,6 +119,8 @@ int TForm1::OpenSuitChooser() {
     const QRect chooser = chooser_->frameGeometry();
     engine_.SuitChooserLeft = Centre(table.width(), chooser.width()) + table.left() - 1;
     engine_.SuitChooserTop = Centre(table.height(), chooser.height()) + table.top() + 77;
+    // A player who plays by keys sees at once which suit the keys stand on.
+    chooser_->SetKeyFocusShown(keysUsed_);
     return chooser_->ShowModal();
 }
 

@@ -1,6 +1,7 @@
 // The game played from the keyboard on the real window: whole games to GAME OVER by keys
 // alone, keys refused wherever the click they stand for is refused, and a mouse game that looks
 // exactly as it did, with no outline anywhere.
+#include <QComboBox>
 #include <QTest>
 #include <QTimer>
 
@@ -536,4 +537,44 @@ TEST_F(KeyWindowTest, AMouseGameLooksExactlyAsItDidAndKeysMakeTheSameMoves) {
     EXPECT_EQ(mouseAnswers.Answers, keyAnswers.Answers);
     EXPECT_TRUE(errors.empty());
     keyForm.SetTurnFlow(nullptr);
+}
+
+// A joker laid by keys opens the chooser with the outline on its first suit; a key names the
+// suit. Closing the grid by keys, even with the focus in the grid, leaves the next key with the
+// deal panel, not with the "Save Game" box that appears beside it.
+TEST_F(KeyWindowTest, KeysCarryOnThroughTheChooserAndPastTheGrid) {
+    StartGame(3, false);
+    LayRound({{kJoker, Pip(9, S)}, {Pip(9, H), Pip(3, H)}, {King(D), Pip(4, H)}},
+             {Pip(3, S), Pip(4, S), Pip(6, S)}, {Pip(5, C)});
+    TForm2* chooser = form->SuitChooser();
+    bool ringShown = false;
+    QTimer answer;
+    answer.setInterval(0);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!chooser->isVisible())
+            return;
+        ringShown = !chooser->Ring()->isHidden() && chooser->KeyFocus() == 0;
+        QTest::keyClick(chooser, Qt::Key_H);
+    });
+    answer.start();
+    FocusSlot(SlotOf(kJoker));
+    Key(Qt::Key_Return);
+    answer.stop();
+    EXPECT_TRUE(ringShown);
+    EXPECT_EQ(engine.DiscardPile[2], kJoker);
+    EXPECT_EQ(engine.Hands[1].count, 1);
+
+    LayRound({{Pip(5, H)}, {Pip(9, H), Pip(3, H)}, {King(S), Pip(4, H)}}, {Pip(3, S), Pip(4, S)},
+             {Pip(5, D)});
+    Key(Qt::Key_Return); // the last card: the grid opens
+    ASSERT_TRUE(flow->ScoreGridUp());
+    for (int i = 0; i < 5 && form->focusWidget() != Control("StringGrid1"); ++i)
+        Key(Qt::Key_Tab);
+    ASSERT_EQ(form->focusWidget(), Control("StringGrid1"));
+    Key(Qt::Key_Return); // CLOSE
+    ASSERT_FALSE(Control("GroupBox1")->isHidden());
+    ASSERT_FALSE(Control("ComboBox3")->isHidden());
+    Key(Qt::Key_5);
+    EXPECT_TRUE(form->Radio(QStringLiteral("RadioButton2"))->isChecked());
+    EXPECT_EQ(form->Combo(QStringLiteral("ComboBox3"))->currentText(), "");
 }
