@@ -94,28 +94,35 @@ int SelfPlayer::RandomLegalSlot() {
 // Picks a playable jack and one card that may follow it, selects both with the right button,
 // sometimes changes its mind about the tail, and plays the chain with a left press anywhere.
 bool SelfPlayer::TryChain() {
-    const Hand& hand = E.Hands[1];
+    const std::optional<TwoCardChain> chain = FindTwoCardChain(E);
+    if (!chain)
+        return false;
+    const int count = std::min(E.Hands[1].count, kHandLimit);
+    Press(chain->jack, MouseButton::Right, "select");
+    Press(chain->follower, MouseButton::Right, "select");
+    if (E.Random(4) == 0) {
+        Press(chain->follower, MouseButton::Right, "deselect");
+        Press(chain->follower, MouseButton::Right, "select");
+    }
+    Press(1 + E.Random(count), MouseButton::Left, "play chain at");
+    ++Stats.HumanCards;
+    ++Stats.Chains;
+    return true;
+}
+
+std::optional<TwoCardChain> FindTwoCardChain(const Engine& engine) {
+    const Hand& hand = engine.Hands[1];
     const int count = std::min(hand.count, kHandLimit);
     for (int j = 1; j <= count; ++j) {
         const int jack = hand.slot[j];
-        if (!Engine::IsJack(jack) || !E.IsLegalPlay(jack, 0, true))
+        if (!Engine::IsJack(jack) || !engine.IsLegalPlay(jack, 0, true))
             continue;
         for (int f = 1; f <= count; ++f) {
-            if (f == j || !E.IsLegalPlay(hand.slot[f], jack, false))
-                continue;
-            Press(j, MouseButton::Right, "select");
-            Press(f, MouseButton::Right, "select");
-            if (E.Random(4) == 0) {
-                Press(f, MouseButton::Right, "deselect");
-                Press(f, MouseButton::Right, "select");
-            }
-            Press(1 + E.Random(count), MouseButton::Left, "play chain at");
-            ++Stats.HumanCards;
-            ++Stats.Chains;
-            return true;
+            if (f != j && engine.IsLegalPlay(hand.slot[f], jack, false))
+                return TwoCardChain{j, f};
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 void SelfPlayer::HumanTurn() {

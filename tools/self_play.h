@@ -4,6 +4,7 @@
 // event.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "engine/engine.h"
@@ -21,6 +22,14 @@ struct SelfPlayStats {
     int HumanWins = 0;
     int Stalls = 0; // games cut off by the event limit
 };
+
+// Slots of seat 1's first playable jack and the first card that may follow it, in slot order;
+// nothing when the hand holds no such pair.
+struct TwoCardChain {
+    int jack = 0;
+    int follower = 0;
+};
+std::optional<TwoCardChain> FindTwoCardChain(const Engine& engine);
 
 // Everything that must hold between two events; an empty text when it all does.
 std::string CheckTableInvariants(const Engine& engine, const TurnFlow& flow);

@@ -99,23 +99,16 @@ class WholeGame : public PlayWindowTest,
     // A playable jack and a card that may follow it: both chosen with the right button, then a
     // left press anywhere in the hand lays them.
     bool TryChain() {
-        const Hand& hand = engine.Hands[1];
-        const int count = std::min(hand.count, kHandLimit);
-        for (int j = 1; j <= count; ++j) {
-            if (!Engine::IsJack(hand.slot[j]) || !engine.IsLegalPlay(hand.slot[j], 0, true))
-                continue;
-            for (int f = 1; f <= count; ++f) {
-                if (f == j || !engine.IsLegalPlay(hand.slot[f], hand.slot[j], false))
-                    continue;
-                Slot(j, Qt::RightButton);
-                Slot(f, Qt::RightButton);
-                EXPECT_EQ(form->HandSlot(f)->y(), 480);
-                Slot(1 + static_cast<int>(pick() % count));
-                ++stats.chains;
-                return true;
-            }
-        }
-        return false;
+        const std::optional<TwoCardChain> chain = FindTwoCardChain(engine);
+        if (!chain)
+            return false;
+        const int count = std::min(engine.Hands[1].count, kHandLimit);
+        Slot(chain->jack, Qt::RightButton);
+        Slot(chain->follower, Qt::RightButton);
+        EXPECT_EQ(form->HandSlot(chain->follower)->y(), 480);
+        Slot(1 + static_cast<int>(pick() % count));
+        ++stats.chains;
+        return true;
     }
 
     // A press the rules ignore changes nothing and waits for nothing.

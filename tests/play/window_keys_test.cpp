@@ -177,27 +177,20 @@ class KeyGame : public KeyWindowTest,
     // A playable jack and a card that may follow it, both chosen (Insert, then Shift+Enter),
     // then Enter or Space anywhere in the hand lays them.
     bool TryChain() {
-        const Hand& hand = engine.Hands[1];
-        const int count = std::min(hand.count, kHandLimit);
-        for (int j = 1; j <= count; ++j) {
-            if (!Engine::IsJack(hand.slot[j]) || !engine.IsLegalPlay(hand.slot[j], 0, true))
-                continue;
-            for (int f = 1; f <= count; ++f) {
-                if (f == j || !engine.IsLegalPlay(hand.slot[f], hand.slot[j], false))
-                    continue;
-                FocusSlot(j, pick() % 2);
-                Key(Qt::Key_Insert);
-                FocusSlot(f, pick() % 2);
-                Key(Qt::Key_Return, Qt::ShiftModifier);
-                EXPECT_EQ(form->HandSlot(f)->y(), 480);
-                EXPECT_EQ(engine.JackChain[0], 2);
-                FocusSlot(1 + static_cast<int>(pick() % count), pick() % 2);
-                Key(pick() % 2 ? Qt::Key_Return : Qt::Key_Space);
-                ++chains;
-                return true;
-            }
-        }
-        return false;
+        const std::optional<TwoCardChain> chain = FindTwoCardChain(engine);
+        if (!chain)
+            return false;
+        const int count = std::min(engine.Hands[1].count, kHandLimit);
+        FocusSlot(chain->jack, pick() % 2);
+        Key(Qt::Key_Insert);
+        FocusSlot(chain->follower, pick() % 2);
+        Key(Qt::Key_Return, Qt::ShiftModifier);
+        EXPECT_EQ(form->HandSlot(chain->follower)->y(), 480);
+        EXPECT_EQ(engine.JackChain[0], 2);
+        FocusSlot(1 + static_cast<int>(pick() % count), pick() % 2);
+        Key(pick() % 2 ? Qt::Key_Return : Qt::Key_Space);
+        ++chains;
+        return true;
     }
 
     // Enter on a card that may not be laid changes nothing and waits for nothing.
