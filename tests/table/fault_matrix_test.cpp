@@ -75,6 +75,20 @@ class FaultMatrix : public TableTest {
         }
         row.check(engine);
     }
+
+    // Each row in a folder of its own, with a fresh engine and window; after is checked
+    // while the row's window is still up.
+    void RunRows(const std::vector<Row>& rows, const std::function<void()>& after = [] {}) {
+        for (const Row& row : rows) {
+            TempFolder rowFolder;
+            SetUp();
+            RunRow(row);
+            after();
+            form.reset();
+            engine = Engine();
+            errors.clear();
+        }
+    }
 };
 
 // Without a settings file the engine keeps its names and START takes the panel as designed.
@@ -115,14 +129,7 @@ TEST_F(FaultMatrix, SettingsFileThatCannotBeUsed) {
          }},
     };
     HangGuard guard(60);
-    for (const Row& row : rows) {
-        TempFolder rowFolder;
-        SetUp();
-        RunRow(row);
-        form.reset();
-        engine = Engine();
-        errors.clear();
-    }
+    RunRows(rows);
 }
 
 TEST_F(FaultMatrix, ReadOnlyWorkingFolder) {
@@ -163,15 +170,7 @@ TEST_F(FaultMatrix, SaveFolderThatIsNoFolder) {
          [](const Engine&) { EXPECT_TRUE(fs::is_empty("Save")); }},
     };
     HangGuard guard(60);
-    for (const Row& row : rows) {
-        TempFolder rowFolder;
-        SetUp();
-        RunRow(row);
-        EXPECT_EQ(form->Combo("ComboBox2")->count(), 0);
-        form.reset();
-        engine = Engine();
-        errors.clear();
-    }
+    RunRows(rows, [this] { EXPECT_EQ(form->Combo("ComboBox2")->count(), 0); });
 }
 
 TEST_F(FaultMatrix, HighScoreFileDamagedOrUnreadable) {
@@ -210,14 +209,7 @@ TEST_F(FaultMatrix, HighScoreFileDamagedOrUnreadable) {
          false, {}, [](const Engine&) { EXPECT_TRUE(fs::is_fifo(kTable)); }},
     };
     HangGuard guard(60);
-    for (const Row& row : rows) {
-        TempFolder rowFolder;
-        SetUp();
-        RunRow(row);
-        form.reset();
-        engine = Engine();
-        errors.clear();
-    }
+    RunRows(rows);
 }
 
 TEST_F(FaultMatrix, SavedGamesThatCannotBeLoadedChangeNothing) {
