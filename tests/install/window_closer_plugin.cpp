@@ -128,13 +128,13 @@ class WindowCloserPlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "window_closer_plugin.json")
 
   public:
-    QObject* create(const QString& key, const QString& specification) override {
+    QObject* create(const QString& key, const QString& arguments) override {
         if (key.compare(QLatin1String("quelvanewindowcloser"), Qt::CaseInsensitive) != 0)
             return nullptr;
         // Qt splits its list of plugins at commas, so the parts are parted by a colon.
-        const qsizetype colon = specification.indexOf(QLatin1Char(':'));
-        return new WindowCloser(specification.mid(colon + 1),
-                                specification.left(colon) == QLatin1String("deal"));
+        const qsizetype colon = arguments.indexOf(QLatin1Char(':'));
+        return new WindowCloser(arguments.mid(colon + 1),
+                                arguments.left(colon) == QLatin1String("deal"));
     }
 };
 
