@@ -294,6 +294,21 @@ TEST_F(FaultMatrix, OddNamesNeverBreakTheSettingsLine) {
     EXPECT_EQ(std::count(line.begin(), line.end(), ','), 12);
 }
 
+
+// Names in the settings file with bytes that are no UTF-8 at all: the window shows them with
+// replacement marks, and the deal writes them back byte for byte, so a name never shrinks.
+TEST_F(FaultMatrix, BrokenUtf8NamesInTheSettingsFileSurviveADeal) {
+    const std::string names = "Y\xDD\xF1,\xFF\xFE" "x,Ok,\xC3,Z\x80" "z,";
+    WriteBytes("Config.cfg", "5,3,2,6,0,0,0," + names);
+    StartAndDeal();
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(engine.Hands[1].count, 6);
+    EXPECT_EQ(ReadBytes("Config.cfg"), "5,3,2,6,0,0,0," + names);
+    QComboBox* box = form->Combo("ComboBox1");
+    ASSERT_GE(box->count(), 2);
+    EXPECT_TRUE(box->itemText(0).startsWith(QLatin1Char('Y'))) << box->itemText(0).toStdString();
+    EXPECT_TRUE(box->itemText(1).contains(QChar(0xFFFD))) << box->itemText(1).toStdString();
+}
 TEST_F(FaultMatrix, HostileRulesTextsShowTheirFirstLinesCut) {
     const std::vector<std::pair<const char*, std::string>> texts = {
         {"10,000 lines", [] {
