@@ -151,7 +151,7 @@ struct Engine {
 
     // ---- Randomness -------------------------------------------------------------------------
     std::mt19937 RandomSource{0};
-    int Random(int n); // uniform 0..n-1 (0 when n < 1)
+    int Random(int n); // uniform 0..n-1 (0 when n < 1); defined below, the shuffles ask often
     void SeedRandom(uint32_t seed);
 
     // ---- Cards, piles and start-up ----------------------------------------------------------
@@ -215,9 +215,28 @@ struct Engine {
     LabelPlace StatusLabelPlace() const;
 };
 
-// What a code means; inline because the rules and the orderings ask it for every card they
-// look at.
-inline DecodedCard Engine::DecodeCard(int code) {
+// One range of the random source: Lemire's multiply-and-reject over one 32-bit draw, the
+// numbers std::uniform_int_distribution gives with the GNU library. Written out so that the
+// shuffle's thousand draws a deal inline it; a test holds it to the library's numbers.
+inline int Engine::Random(int n) {
+    if (n < 1)
+        return 0;
+    const uint32_t range = static_cast<uint32_t>(n);
+    uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(RandomSource())) * range;
+    uint32_t low = static_cast<uint32_t>(product);
+    if (low < range) {
+        const uint32_t threshold = (0u - range) % range;
+        while (low < threshold) {
+            product = static_cast<uint64_t>(static_cast<uint32_t>(RandomSource())) * range;
+            low = static_cast<uint32_t>(product);
+        }
+    }
+    return static_cast<int>(product >> 32);
+}
+
+namespace engine_cards {
+
+constexpr DecodedCard DecodeByArithmetic(int code) {
     DecodedCard d;
     if (code < 1 || code > 108)
         return d;
@@ -234,6 +253,24 @@ inline DecodedCard Engine::DecodeCard(int code) {
     d.MatchSuit = d.SuitIndex;
     d.CardPoints = d.RankIndex == 0 ? 11 : d.RankIndex <= 8 ? d.RankIndex + 1 : 10;
     return d;
+}
+
+// Every code decoded once, when the program is compiled; entry 0 is the empty slot.
+inline constexpr std::array<DecodedCard, 109> kDecodedCards = [] {
+    std::array<DecodedCard, 109> table{};
+    for (int code = 0; code <= 108; ++code)
+        table[code] = DecodeByArithmetic(code);
+    return table;
+}();
+
+} // namespace engine_cards
+
+// What a code means; a look-up because the rules and the orderings ask it for every card
+// they look at.
+inline DecodedCard Engine::DecodeCard(int code) {
+    if (code < 1 || code > 108)
+        return DecodedCard{};
+    return engine_cards::kDecodedCards[code];
 }
 
 inline bool Engine::IsJoker(int code) {

@@ -27,13 +27,6 @@ void EnsureFullPack(Pile& pack) {
 
 } // namespace
 
-int Engine::Random(int n) {
-    if (n < 1)
-        return 0;
-    std::uniform_int_distribution<int> range(0, n - 1);
-    return range(RandomSource);
-}
-
 void Engine::SeedRandom(uint32_t seed) {
     RandomSource.seed(seed);
 }
