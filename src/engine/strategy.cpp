@@ -15,43 +15,56 @@ constexpr int kJack = 10;
 constexpr int kQueen = 11;
 constexpr int kJokerRank = 13;
 
-// Keys go in from index 2 on; index 1 stays an empty key, so a sort over 1..n sees them all.
-struct KeyCollector {
-    SortKeyArray& keys;
-    int next = 2;
-    void Append(int32_t key) {
-        if (next < static_cast<int>(keys.size()))
-            keys[next++] = key;
-    }
-    int LastIndex() const { return next - 1; }
+// The keys of one ordering, in the slot order of the cards they were made for.
+struct CollectedKeys {
+    std::array<int32_t, kHandSlots> key;
+    int count = 0;
+    int scanned = 0; // slots 1..scanned were looked at
 };
 
-// Scans the hand's slots 1..count + 10 (so a card left behind a gap is still found) and calls
-// keyOf for every valid card in slot order. Returns the highest key index written.
-template <typename KeyOf>
-int CollectKeys(const Hand& hand, SortKeyArray& keys, const KeyOf& keyOf) {
-    // Clearing the whole scratch keeps a key of an earlier, longer ordering from returning.
-    keys.fill(0);
-    KeyCollector collector{keys};
-    const int n = std::min(UsableCount(hand) + 10, kHandSlots);
-    for (int slot = 1; slot <= n; ++slot) {
+// Scans the hand's slots 1..count + 10 (so a card left behind a gap is still found) and makes
+// a key for every valid card in slot order.
+template <typename KeyOf> CollectedKeys CollectKeys(const Hand& hand, const KeyOf& keyOf) {
+    CollectedKeys keys;
+    keys.scanned = std::min(UsableCount(hand) + 10, kHandSlots);
+    for (int slot = 1; slot <= keys.scanned; ++slot) {
         const int code = hand.slot[slot];
         const DecodedCard d = Engine::DecodeCard(code);
         if (d.valid)
-            collector.Append(keyOf(code, d));
+            keys.key[keys.count++] = keyOf(code, d);
     }
-    return std::max(n, collector.LastIndex());
+    return keys;
 }
 
-// Sorts keys 1..last and deals their codes back into the hand in ascending key order.
-void WriteBackInKeyOrder(Hand& hand, SortKeyArray& keys, int last) {
+// A hand has at most a few dozen keys, mostly in order already from its last ordering: an
+// insertion sort beats the library's sort here, and any correct sort of integers leaves the
+// same order.
+void SortFewKeys(int32_t* keys, int n) {
+    for (int i = 1; i < n; ++i) {
+        const int32_t key = keys[i];
+        int j = i;
+        for (; j > 0 && keys[j - 1] > key; --j)
+            keys[j] = keys[j - 1];
+        keys[j] = key;
+    }
+}
+
+// Sorts the keys and deals their codes back into the hand in ascending key order. The
+// scratch SortKeys is left as the orderings have always left it: one empty key and the
+// card keys written from index 2 on, then entries 1..last sorted, so the empty keys of the
+// range come first.
+void WriteBackInKeyOrder(Hand& hand, SortKeyArray& scratch, CollectedKeys& keys) {
+    SortFewKeys(keys.key.data(), keys.count);
+    const int last = std::max(keys.scanned, keys.count + 1);
+    scratch.fill(0);
+    std::copy_n(keys.key.begin(), keys.count, scratch.begin() + (last - keys.count + 1));
+
     const int count = UsableCount(hand);
     hand.slot.fill(0);
-    Engine::QuickSortKeys(keys, 1, last);
     int placed = 0;
-    for (int i = 1; i <= last && placed < count; ++i) {
-        if (keys[i] > 999)
-            hand.slot[++placed] = keys[i] % 1000;
+    for (int i = 0; i < keys.count && placed < count; ++i) {
+        if (keys.key[i] > 999)
+            hand.slot[++placed] = keys.key[i] % 1000;
     }
     hand.count = placed;
 }
@@ -64,6 +77,8 @@ void Engine::OrderComputerHand(int seat) {
     Hand& hand = Hands[seat];
     std::array<int, 5> suitCount{};
     for (int slot = 1; slot <= kHandSlots; ++slot) {
+        if (hand.slot[slot] == 0)
+            continue; // most slots are empty
         const DecodedCard d = DecodeCard(hand.slot[slot]);
         if (d.valid)
             ++suitCount[d.MatchSuit];
@@ -79,13 +94,13 @@ void Engine::OrderComputerHand(int seat) {
             m = std::min<int>(m, Hands[i].count);
     }
 
-    const int last = CollectKeys(hand, SortKeys, [&](int code, const DecodedCard& d) {
+    CollectedKeys keys = CollectKeys(hand, [&](int code, const DecodedCard& d) {
         const int p = parity == 0 ? PriorityTableA(m, d.RankIndex, d.CardPoints)
                                   : PriorityTableB(m, d.RankIndex, d.CardPoints);
         // Longer suits first, then higher priority; 32 - p stays below 50 for every priority.
         return ((52 - suitCount[d.MatchSuit]) * 50 + (32 - p)) * 1000 + code;
     });
-    WriteBackInKeyOrder(hand, SortKeys, last);
+    WriteBackInKeyOrder(hand, SortKeys, keys);
 }
 
 int Engine::PriorityTableA(int m, int rank, int points) {
@@ -285,17 +300,17 @@ void Engine::OrderHandBySuit(int seat) {
     if (!IsSeat(seat))
         return;
     Hand& hand = Hands[seat];
-    const int last = CollectKeys(hand, SortKeys, [](int code, const DecodedCard& d) {
+    CollectedKeys keys = CollectKeys(hand, [](int code, const DecodedCard& d) {
         return ((d.MatchSuit + 1) * 200 + d.RankIndex + 1) * 1000 + code;
     });
-    WriteBackInKeyOrder(hand, SortKeys, last);
+    WriteBackInKeyOrder(hand, SortKeys, keys);
 }
 
 void Engine::OrderHandByPoints(int seat) {
     if (!IsSeat(seat))
         return;
     Hand& hand = Hands[seat];
-    const int last = CollectKeys(hand, SortKeys, [](int code, const DecodedCard& d) {
+    CollectedKeys keys = CollectKeys(hand, [](int code, const DecodedCard& d) {
         // Aces rank above kings here, jokers above both.
         int r = d.RankIndex;
         if (r == 0)
@@ -304,5 +319,5 @@ void Engine::OrderHandByPoints(int seat) {
             r = 14;
         return ((d.MatchSuit + 1) * 200 + r) * 1000 + code;
     });
-    WriteBackInKeyOrder(hand, SortKeys, last);
+    WriteBackInKeyOrder(hand, SortKeys, keys);
 }

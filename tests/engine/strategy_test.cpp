@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace test_cards;
@@ -286,4 +287,51 @@ TEST(DisplayOrder, BySuitAndByPoints) {
     EXPECT_EQ(HandCards(e, 4),
               std::vector<int>({Face(9, kDiamonds), Face(3, kClubs), Card(2, kClubs, 1),
                                 Card(kKing, kClubs), Card(kAce, kClubs), 108}));
+}
+
+TEST(DisplayOrder, EveryOrderingLeavesItsKeysSortedAndTheHandInKeyOrder) {
+    // The scratch keys of the last ordering, sorted over 1..last with the empty keys first,
+    // name the hand's cards in hand order; cards stranded past the count and gaps included.
+    Engine e;
+    e.SeedRandom(31);
+    e.PlayerCount = 5;
+    for (int trial = 0; trial < 300; ++trial) {
+        const int seat = 1 + trial % 5;
+        e.CurrentPlayer = 1 + e.Random(5);
+        e.StrategySeed = e.Random(6);
+        for (int other = 1; other <= 5; ++other)
+            e.Hands[other].count = e.Random(20);
+        Hand& hand = e.Hands[seat];
+        hand = Hand{};
+        hand.count = e.Random(20);
+        for (int slot = 1; slot <= hand.count + 12 && slot <= 52; ++slot)
+            hand.slot[slot] = e.Random(3) == 0 ? 0 : 1 + e.Random(108);
+        const int heldBefore = hand.count;
+        switch (trial % 3) {
+        case 0:
+            e.OrderComputerHand(seat);
+            break;
+        case 1:
+            e.OrderHandBySuit(seat);
+            break;
+        default:
+            e.OrderHandByPoints(seat);
+        }
+        // The orderings look at slots 1..count + 10 and sort keys 1..last, one past the last
+        // card key at least.
+        const int keys = static_cast<int>(
+            std::count_if(e.SortKeys.begin(), e.SortKeys.end(), [](int key) { return key != 0; }));
+        const int last = std::max(std::min(heldBefore + 10, 52), keys + 1);
+        ASSERT_TRUE(std::is_sorted(e.SortKeys.begin() + 1, e.SortKeys.begin() + last + 1))
+            << "trial " << trial;
+        ASSERT_TRUE(std::all_of(e.SortKeys.begin() + last + 1, e.SortKeys.end(),
+                                [](int key) { return key == 0; }));
+        std::vector<int> fromKeys;
+        for (int i = 1; i <= last && static_cast<int>(fromKeys.size()) < heldBefore; ++i)
+            if (e.SortKeys[i] > 999)
+                fromKeys.push_back(e.SortKeys[i] % 1000);
+        ASSERT_EQ(HandCards(e, seat), fromKeys) << "trial " << trial;
+        for (int slot = hand.count + 1; slot <= 52; ++slot)
+            ASSERT_EQ(hand.slot[slot], 0) << "trial " << trial;
+    }
 }
