@@ -2,9 +2,12 @@
 #include "engine/engine.h"
 #include "engine/seat_limits.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 using namespace engine_limits;
 
@@ -124,26 +127,33 @@ void Engine::GameText(int code, std::string& text) {
     }
 }
 
+// Built in one small buffer: the score grid asks for seventy of these after every round.
 std::string Engine::PadScore(int n) {
-    const std::string digits = std::to_string(n);
-    if (n <= 9)
-        return "   " + digits;
-    if (n <= 99)
-        return "  " + digits;
-    if (n <= 999)
-        return " " + digits;
-    return digits;
+    const int spaces = n <= 9 ? 3 : n <= 99 ? 2 : n <= 999 ? 1 : 0;
+    std::array<char, 16> text;
+    std::fill_n(text.begin(), spaces, ' ');
+    const auto end = std::to_chars(text.data() + spaces, text.data() + text.size(), n).ptr;
+    return std::string(text.data(), end);
 }
 
+namespace {
+
+// Written over the old text in place, so that the many draws of a round reuse its room.
+void WriteDrawText(std::string& text, std::string_view name, int n) {
+    text.assign(name);
+    text += kLineBreak;
+    text += "Draws";
+    text += kLineBreak;
+    std::array<char, 16> digits;
+    text.append(digits.data(), std::to_chars(digits.begin(), digits.end(), n).ptr);
+    text += n > 1 ? " Cards" : " Card";
+}
+
+} // namespace
+
 void Engine::MakeDrawText(int n, int seat) {
-    auto text = [n](const std::string& name) {
-        std::string s = name + kLineBreak + "Draws" + kLineBreak + std::to_string(n) + " Card";
-        if (n > 1)
-            s += "s";
-        return s;
-    };
-    SeatStatusText = text(IsSeat(seat) ? PlayerNames[seat] : std::string());
-    HumanStatusText = text(PlayerNames[1]);
+    WriteDrawText(SeatStatusText, IsSeat(seat) ? std::string_view(PlayerNames[seat]) : "", n);
+    WriteDrawText(HumanStatusText, PlayerNames[1], n);
 }
 
 void Engine::MakePassText(int seat) {

@@ -119,7 +119,7 @@ void TurnFlow::ComputerTurn() {
         int drawn = 0;
         card = ComputerDrawsUntilPlayable(seat, drawn);
         ShowDrawsBanner(drawn, false);
-        LogState("player drawing " + std::to_string(drawn) + " ");
+        LogState("player drawing ", drawn);
         if (card == 0) {
             ShowPassesBanner();
             ShowHand(seat, E.RevealHands);
@@ -241,7 +241,7 @@ void TurnFlow::DrawTwoPenalty(bool advanceFirst) {
             break;
         drawn += 1;
     }
-    LogState("drawing " + std::to_string(drawn) + " ");
+    LogState("drawing ", drawn);
     ShowDrawsBanner(drawn, true);
     ShowHand(seat, E.RevealHands);
     View.Pause(200);

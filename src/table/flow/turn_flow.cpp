@@ -38,11 +38,16 @@ void TurnFlow::Guarded(const std::function<void()>& write) {
     }
 }
 
-void TurnFlow::LogState(const std::string& text) {
+void TurnFlow::LogState(std::string_view text, int count) {
+    if (E.LogEnabled)
+        LogState(std::string(text) + std::to_string(count) + " ");
+}
+
+void TurnFlow::LogState(std::string_view text) {
     if (!E.LogEnabled)
         return;
     try {
-        Storage.LogState(E, text);
+        Storage.LogState(E, std::string(text));
     } catch (const StorageError& failure) {
         // One failed line is reported once; the rest of the run goes on without a log.
         E.LogEnabled = false;
