@@ -43,6 +43,14 @@ struct JackChainSlot {
     int position = 0;  // highest index 9..1 holding the code, or 0
 };
 
+// What a card is laid on, as the play rules see it: the rank and suit to match, or, on a
+// joker, the suit its player named.
+struct PlayTarget {
+    int rank = -1;
+    int suit = -1;
+    bool valid = true; // false when the card below does not decode: nothing may be laid
+};
+
 struct AnsweringTwo {
     bool found = false;
     int card = 0;
@@ -171,10 +179,14 @@ struct Engine {
     void EngineStartUp(const StartUpFiles& files);
     int StockCardsLeft() const;      // cards still to be drawn from the stock
     void LayOnDiscardPile(int card); // puts a card on top of the discard pile
-    int TopDiscard() const;          // the top card of the discard pile, 0 when empty
+    int TopDiscard() const;          // the top card of the discard pile, 0 when empty; inline
 
     // ---- Play rules and turn order ----------------------------------------------------------
+    // May card be laid on the top discard (useTop) or on other? Inline, with its two halves,
+    // below: a seat looking for a card asks it of its whole hand against one target.
     bool IsLegalPlay(int card, int other, bool useTop) const;
+    PlayTarget LegalPlayTarget(int other, bool useTop) const;
+    bool FitsPlayTarget(const PlayTarget& target, int card) const;
     static bool IsJoker(int code);
     static bool IsJack(int code);
     static bool IsTwo(int code);
@@ -290,4 +302,44 @@ inline bool Engine::IsAce(int code) {
 }
 inline int Engine::MatchSuitOf(int code) {
     return DecodeCard(code).MatchSuit;
+}
+
+inline int Engine::TopDiscard() const {
+    if (DiscardTop < 1 || DiscardTop > 108)
+        return 0;
+    return DiscardPile[DiscardTop];
+}
+
+inline PlayTarget Engine::LegalPlayTarget(int other, bool useTop) const {
+    PlayTarget target;
+    const int below = useTop ? TopDiscard() : other;
+    if (IsJoker(below)) {
+        // A joker on the pile asks for the suit its player named; a joker as the card before
+        // in a chain asks for nothing.
+        if (useTop)
+            target.suit = ActiveSuit;
+        return target;
+    }
+    const DecodedCard d = DecodeCard(below);
+    target.rank = d.RankIndex;
+    target.suit = d.SuitIndex;
+    target.valid = d.valid;
+    return target;
+}
+
+inline bool Engine::FitsPlayTarget(const PlayTarget& target, int card) const {
+    constexpr int kQueen = 11;
+    if (RoundOver || card < 0 || card > 108 || !target.valid)
+        return false;
+    if (IsJoker(card))
+        return true;
+    const DecodedCard d = DecodeCard(card);
+    if (!d.valid)
+        return false;
+    return target.suit == d.SuitIndex || ActiveSuit == d.SuitIndex || target.rank == kQueen ||
+           target.rank == d.RankIndex;
+}
+
+inline bool Engine::IsLegalPlay(int card, int other, bool useTop) const {
+    return FitsPlayTarget(LegalPlayTarget(other, useTop), card);
 }

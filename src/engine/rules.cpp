@@ -6,8 +6,6 @@ using namespace engine_limits;
 
 namespace {
 
-constexpr int kQueen = 11;
-
 // Brings a seat number that stepped off either end of the table back onto it. For the steps
 // the game makes (one or two seats either way) this is the usual 0 -> last, last + 1 -> 1,
 // -1 -> last - 1, last + 2 -> 2; any other stray value lands on a real seat as well.
@@ -19,44 +17,7 @@ int WrapSeat(int seat, int seats) {
 
 } // namespace
 
-bool Engine::IsLegalPlay(int card, int other, bool useTop) const {
-    if (RoundOver || card < 0 || card > kLastCode)
-        return false;
-    int topRank = -1;
-    int topSuit = -1;
-    int candidateRank = -2;
-    int candidateSuit = -2;
-    bool valid = true;
-
-    if (useTop) {
-        const int top = TopDiscard();
-        if (IsJoker(top)) {
-            topSuit = ActiveSuit; // a joker on top asks for the suit its player named
-        } else {
-            const DecodedCard d = DecodeCard(top);
-            topRank = d.RankIndex;
-            topSuit = d.SuitIndex;
-            valid = d.valid;
-        }
-    } else if (!IsJoker(other)) {
-        const DecodedCard d = DecodeCard(other);
-        topRank = d.RankIndex;
-        topSuit = d.SuitIndex;
-        valid = d.valid;
-    }
-    if (!valid)
-        return false;
-
-    if (!IsJoker(card)) {
-        const DecodedCard d = DecodeCard(card);
-        if (!d.valid)
-            return false;
-        candidateRank = d.RankIndex;
-        candidateSuit = d.SuitIndex;
-    }
-    return topSuit == candidateSuit || ActiveSuit == candidateSuit || topRank == kQueen ||
-           topRank == candidateRank || IsJoker(card);
-}
+// IsLegalPlay and its two halves are inline in engine.h.
 
 void Engine::ApplyCardEffect(int code) {
     if (code >= 1 && code <= 104)

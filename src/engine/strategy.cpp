@@ -69,20 +69,34 @@ void WriteBackInKeyOrder(Hand& hand, SortKeyArray& scratch, CollectedKeys& keys)
     hand.count = placed;
 }
 
+// Cards of each match suit (jokers at 4) in all 52 slots. The hand's cards stand in its first
+// slots; the rest is checked in one cheap pass and only a stray card past them is decoded.
+std::array<int, 5> CountSuits(const Hand& hand) {
+    std::array<int, 5> suitCount{};
+    const int front = std::min(UsableCount(hand) + 10, kHandSlots);
+    auto count = [&](int first, int last) {
+        for (int slot = first; slot <= last; ++slot) {
+            const DecodedCard d = Engine::DecodeCard(hand.slot[slot]);
+            if (d.valid)
+                ++suitCount[d.MatchSuit];
+        }
+    };
+    count(1, front);
+    int32_t rest = 0;
+    for (int slot = front + 1; slot <= kHandSlots; ++slot)
+        rest |= hand.slot[slot];
+    if (rest != 0)
+        count(front + 1, kHandSlots);
+    return suitCount;
+}
+
 } // namespace
 
 void Engine::OrderComputerHand(int seat) {
     if (!IsSeat(seat))
         return;
     Hand& hand = Hands[seat];
-    std::array<int, 5> suitCount{};
-    for (int slot = 1; slot <= kHandSlots; ++slot) {
-        if (hand.slot[slot] == 0)
-            continue; // most slots are empty
-        const DecodedCard d = DecodeCard(hand.slot[slot]);
-        if (d.valid)
-            ++suitCount[d.MatchSuit];
-    }
+    const std::array<int, 5> suitCount = CountSuits(hand);
 
     // The seat whose turn it is picks the table and the smallest hand, even while the deal is
     // shown and another seat's hand is being ordered.
@@ -164,9 +178,10 @@ int Engine::PlayFirstLegalCard() {
     if (!IsSeat(CurrentPlayer))
         return 0;
     Hand& hand = Hands[CurrentPlayer];
+    const PlayTarget target = LegalPlayTarget(0, true);
     for (int slot = 1; slot <= 20; ++slot) {
         const int c = hand.slot[slot];
-        if (c > 0 && IsLegalPlay(c, 0, true)) {
+        if (c > 0 && FitsPlayTarget(target, c)) {
             hand.slot[slot] = 0;
             --hand.count;
             LayOnDiscardPile(c);

@@ -64,6 +64,18 @@ TEST(OrderComputerHand, LongestSuitFirstThenPriorityThenCode) {
     EXPECT_EQ(e.Hands[2].count, 3);
     EXPECT_EQ(HandCards(e, 2), std::vector<int>({nineClubs, Face(3, kClubs), Face(4, kHearts)}));
     EXPECT_EQ(e.Hands[2].slot[12], 0);
+
+    // A card stranded far past the count is not kept, yet it still lengthens its suit: with
+    // it the five of hearts leads, without it the nine of clubs does on priority.
+    for (const bool stranded : {false, true}) {
+        SetHand(e, 2, {Face(5, kHearts), nineClubs});
+        if (stranded)
+            e.Hands[2].slot[40] = Face(7, kHearts);
+        e.OrderComputerHand(2);
+        EXPECT_EQ(HandCards(e, 2), stranded ? std::vector<int>({Face(5, kHearts), nineClubs})
+                                            : std::vector<int>({nineClubs, Face(5, kHearts)}));
+        EXPECT_EQ(e.Hands[2].slot[40], 0);
+    }
 }
 
 TEST(OrderComputerHand, ParityChoosesTheTableAndWhoseHandCountsAsSmallest) {
