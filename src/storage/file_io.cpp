@@ -314,8 +314,23 @@ FileBytes ReadWholeFile(const std::string& path, size_t maxBytes) {
     FdGuard guard{OpenRegularForReading(path, file.outcome)};
     if (guard.fd < 0)
         return file;
-    file.bytes.resize(maxBytes + 1);
-    file.bytes.resize(ReadSome(guard.fd, file.bytes.data(), file.bytes.size()));
+    // One byte past the limit tells a file over it. The buffer starts at the file's size and
+    // grows only if the file grows meanwhile, so a small file costs no more than its bytes.
+    const size_t limit = maxBytes + 1;
+    struct stat info {};
+    size_t room = 64u << 10;
+    if (::fstat(guard.fd, &info) == 0 && info.st_size >= 0)
+        room = static_cast<size_t>(info.st_size) + 1;
+    room = std::min(room, limit);
+    size_t got = 0;
+    for (;;) {
+        file.bytes.resize(room);
+        got += ReadSome(guard.fd, file.bytes.data() + got, room - got);
+        if (got < room || room == limit)
+            break;
+        room = room > limit / 2 ? limit : 2 * room;
+    }
+    file.bytes.resize(got);
     return file;
 }
 

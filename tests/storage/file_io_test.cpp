@@ -198,3 +198,23 @@ TEST(ReadFailures, ThrowAfterOpenInHandlersAndStaySilentAtStartUp) {
     EXPECT_EQ(started.RulesLineCount, 0);
     EXPECT_TRUE(fs::is_symlink("Save/highscores1.scx"));
 }
+
+TEST(FileIo, WholeFileReadsEveryByteUpToOnePastTheLimit) {
+    TempFolder folder;
+    EXPECT_EQ(ReadWholeFile("none", 100).outcome, OpenOutcome::Missing);
+    WriteBytes("empty", std::string());
+    const FileBytes empty = ReadWholeFile("empty", 100);
+    EXPECT_EQ(empty.outcome, OpenOutcome::Opened);
+    EXPECT_TRUE(empty.bytes.empty());
+    // Larger than a first guess at the buffer, and not a round number of bytes.
+    std::string bytes;
+    for (int i = 0; i < 200001; ++i)
+        bytes += static_cast<char>('a' + i % 26);
+    WriteBytes("file", bytes);
+    const FileBytes whole = ReadWholeFile("file", 1 << 20);
+    EXPECT_EQ(std::string(whole.bytes.begin(), whole.bytes.end()), bytes);
+    EXPECT_EQ(ReadWholeFile("file", 200001).bytes.size(), 200001u);
+    // Past the limit: one byte more than it, so the caller can tell.
+    const FileBytes over = ReadWholeFile("file", 1000);
+    EXPECT_EQ(std::string(over.bytes.begin(), over.bytes.end()), bytes.substr(0, 1001));
+}
