@@ -4,6 +4,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 // Tells assistive technology what a picture stands for, and which picture the keys are on.
@@ -208,21 +211,64 @@ void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+namespace {
+
+// Formats whose pixels are QRgb words read and written as they stand; RGB32 keeps its alpha
+// byte at 0xFF.
+bool PlainWords(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
+}
+
+} // namespace
+
 void ScaledCopy(QImage& destination, const QRect& to, const QImage& source, const QRect& from) {
     if (to.isEmpty() || from.isEmpty() || destination.isNull() || source.isNull())
         return;
+    // The source column of each destination column. Both grow together, so the columns that
+    // lie inside both bitmaps are one run, [first, last).
+    std::vector<int> columns(static_cast<size_t>(to.width()));
+    int first = to.width();
+    int last = 0;
+    for (int dx = 0; dx < to.width(); ++dx) {
+        const int tx = to.left() + dx;
+        const int sx = from.left() + static_cast<int>(int64_t{dx} * from.width() / to.width());
+        columns[static_cast<size_t>(dx)] = sx;
+        if (tx >= 0 && tx < destination.width() && sx >= 0 && sx < source.width()) {
+            first = std::min(first, dx);
+            last = dx + 1;
+        }
+    }
+    if (first >= last)
+        return;
+    // The sheets and surfaces are all 32-bit words: those rows are copied word by word, with
+    // the same values pixel() and setPixel() would give, and a row that repeats the source row
+    // before it is the destination row before it again.
+    const bool words = PlainWords(source.format()) && PlainWords(destination.format());
+    const QRgb alphaIn = source.format() == QImage::Format_RGB32 ? 0xFF000000u : 0u;
+    const QRgb alphaOut = destination.format() == QImage::Format_RGB32 ? 0xFF000000u : 0u;
+    const QRgb* lastOut = nullptr;
+    int lastSy = -1;
     for (int dy = 0; dy < to.height(); ++dy) {
         const int ty = to.top() + dy;
         const int sy = from.top() + static_cast<int>(int64_t{dy} * from.height() / to.height());
         if (ty < 0 || ty >= destination.height() || sy < 0 || sy >= source.height())
             continue;
-        for (int dx = 0; dx < to.width(); ++dx) {
-            const int tx = to.left() + dx;
-            const int sx = from.left() + static_cast<int>(int64_t{dx} * from.width() / to.width());
-            if (tx < 0 || tx >= destination.width() || sx < 0 || sx >= source.width())
-                continue;
-            destination.setPixel(tx, ty, source.pixel(sx, sy));
+        if (!words) {
+            for (int dx = first; dx < last; ++dx)
+                destination.setPixel(to.left() + dx, ty, source.pixel(columns[static_cast<size_t>(dx)], sy));
+            continue;
         }
+        auto* out = reinterpret_cast<QRgb*>(destination.scanLine(ty));
+        const int left = to.left();
+        if (sy == lastSy && lastOut != nullptr) {
+            std::copy(lastOut + left + first, lastOut + left + last, out + left + first);
+        } else {
+            const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
+            for (int dx = first; dx < last; ++dx)
+                out[left + dx] = in[columns[static_cast<size_t>(dx)]] | alphaIn | alphaOut;
+        }
+        lastOut = out;
+        lastSy = sy;
     }
 }
 
