@@ -1,0 +1,128 @@
+// The table as the program builds it (the engine's start-up, the table, the suit chooser and
+// the turn flow on them), in a fresh working folder holding the game's own card sheets, for
+// the window's benchmarks. The waits go through a pacer that can wait for real or only count.
+#pragma once
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "art/window_art.h"
+#include "engine/engine.h"
+#include "storage/game_log.h"
+#include "storage/storage.h"
+#include "suitchooser/tform2.h"
+#include "table/flow/storage_link.h"
+#include "table/flow/turn_flow.h"
+#include "table/pacer.h"
+#include "table/tform1.h"
+
+namespace bench {
+
+// Waits for real or returns at once, and adds up every wait the flow asked for either way.
+class CountingPacer : public Pacer {
+  public:
+    void Pause(int ms) override {
+        scheduledMs += ms;
+        if (real)
+            realPacer.Pause(ms);
+    }
+    void Sleep(int ms) override {
+        scheduledMs += ms;
+        if (real)
+            realPacer.Sleep(ms);
+    }
+    RealPacer realPacer;
+    bool real = false;
+    long long scheduledMs = 0;
+};
+
+// A working folder of its own for the life of the object.
+class BenchFolder {
+  public:
+    BenchFolder() : previous_(std::filesystem::current_path()) {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() /
+                ("quelvane-bench-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+        std::filesystem::current_path(path_);
+    }
+    ~BenchFolder() {
+        std::error_code ec;
+        std::filesystem::current_path(previous_, ec);
+        std::filesystem::remove_all(path_, ec);
+    }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+    QString Path() const { return QString::fromStdString(path_.string()); }
+
+  private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+class BenchTable {
+  public:
+    BenchTable() {
+        WriteGameArt(folder.Path());
+        engine.EngineStartUp(StorageStartUpFiles());
+        engine.SeedRandom(11);
+        form = std::make_unique<TForm1>(engine, pacer, log);
+        pacer.realPacer.SetWindow(form.get());
+        form->SetSuitChooser(std::make_unique<TForm2>(engine));
+        flow = std::make_unique<TurnFlow>(engine, *form, storage);
+        form->SetTurnFlow(flow.get());
+        form->show();
+        (void)QTest::qWaitForWindowExposed(form.get());
+        form->StartUp();
+    }
+    ~BenchTable() { form->SetTurnFlow(nullptr); }
+
+    // START with this many players and deal size; the deal panel is then up.
+    void Start(int players, int dealSize) {
+        form->Radio(QStringLiteral("RadioButton%1").arg(7 + players))->setChecked(true);
+        form->Radio(QStringLiteral("RadioButton%1").arg(dealSize - 3))->setChecked(true);
+        form->Image20Click();
+    }
+
+    // The human's move as the plainest player makes it: the first card that may be laid other
+    // than a joker (which would ask for a suit), else the stock. False once the round is over.
+    bool HumanMove() {
+        if (flow->ScoreGridUp() || engine.GameOver)
+            return false;
+        const int before = engine.Hands[1].count;
+        for (int k = 1; k <= before; ++k) {
+            const int card = engine.Hands[1].slot[k];
+            if (!Engine::IsJoker(card) && engine.IsLegalPlay(card, 0, true)) {
+                form->HandSlotMouseDown(k, Qt::LeftButton);
+                return true;
+            }
+        }
+        form->Image53MouseDown(Qt::LeftButton);
+        return true;
+    }
+
+    BenchFolder folder;
+    Engine engine;
+    CountingPacer pacer;
+    GameLog log;
+    FileStorage storage{log};
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TurnFlow> flow;
+};
+
+// A widget application on the offscreen platform unless another is named.
+inline std::unique_ptr<QApplication> MakeApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto application = std::make_unique<QApplication>(argc, argv);
+    InstallFontSubstitutes();
+    return application;
+}
+
+} // namespace bench
