@@ -7,8 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <random>
 #include <string>
+
+#include "engine/random_source.h"
 
 // A pile: element 0 is a count, elements 1..108 hold card codes (0 = empty).
 using Pile = std::array<int32_t, 109>;
@@ -158,7 +159,7 @@ struct Engine {
     std::array<uint8_t, 152> OldHighScoreRecord{};
 
     // ---- Randomness -------------------------------------------------------------------------
-    std::mt19937 RandomSource{0};
+    MersenneTwister RandomSource{0};
     int Random(int n); // uniform 0..n-1 (0 when n < 1); defined below, the shuffles ask often
     void SeedRandom(uint32_t seed);
 
@@ -234,12 +235,12 @@ inline int Engine::Random(int n) {
     if (n < 1)
         return 0;
     const uint32_t range = static_cast<uint32_t>(n);
-    uint64_t product = static_cast<uint64_t>(static_cast<uint32_t>(RandomSource())) * range;
+    uint64_t product = static_cast<uint64_t>(RandomSource()) * range;
     uint32_t low = static_cast<uint32_t>(product);
     if (low < range) {
         const uint32_t threshold = (0u - range) % range;
         while (low < threshold) {
-            product = static_cast<uint64_t>(static_cast<uint32_t>(RandomSource())) * range;
+            product = static_cast<uint64_t>(RandomSource()) * range;
             low = static_cast<uint32_t>(product);
         }
     }
