@@ -57,7 +57,8 @@ void WriteBackInKeyOrder(Hand& hand, SortKeyArray& scratch, CollectedKeys& keys)
     SortFewKeys(keys.key.data(), keys.count);
     const int last = std::max(keys.scanned, keys.count + 1);
     scratch.fill(0);
-    std::copy_n(keys.key.begin(), keys.count, scratch.begin() + (last - keys.count + 1));
+    for (int i = 0; i < keys.count; ++i) // a handful of keys: a loop beats a call to memmove
+        scratch[last - keys.count + 1 + i] = keys.key[i];
 
     const int count = UsableCount(hand);
     hand.slot.fill(0);
@@ -82,17 +83,17 @@ std::array<int, 5> CountSuits(const Hand& hand) {
         }
     };
     count(1, front);
-    int32_t rest = 0;
-    for (int slot = front + 1; slot <= kHandSlots; ++slot)
-        rest |= hand.slot[slot];
-    if (rest != 0)
+    static constexpr std::array<int32_t, kHandSlots + 1> kEmptySlots{};
+    if (!std::equal(hand.slot.begin() + front + 1, hand.slot.end(), kEmptySlots.begin()))
         count(front + 1, kHandSlots);
     return suitCount;
 }
 
 } // namespace
 
-void Engine::OrderComputerHand(int seat) {
+// Flattened into one loop over the hand, priority tables included: every computer turn
+// orders the hand before and after it plays.
+[[gnu::flatten]] void Engine::OrderComputerHand(int seat) {
     if (!IsSeat(seat))
         return;
     Hand& hand = Hands[seat];
