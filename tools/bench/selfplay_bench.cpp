@@ -2,7 +2,9 @@
 // shows nothing and never waits, as quelvane-sim plays them, timed per round on one core,
 // without and with the table checks after every event.
 //
-//   selfplay_bench [benchmark options]     the timed runs, then one line per figure
+//   selfplay_bench [--figures-only] [benchmark options]
+//                                          the timed runs, then one line per figure; the
+//                                          table of runs is left out with --figures-only
 //   selfplay_bench --count-games N [--check]
 //                                          plays N games for valgrind's callgrind, which counts
 //                                          the instructions of PlayCountedGames alone; prints
@@ -64,20 +66,33 @@ void BM_SelfPlayWithChecks(benchmark::State& state) {
 BENCHMARK(BM_SelfPlayWithoutChecks)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SelfPlayWithChecks)->Unit(benchmark::kMicrosecond);
 
-// Shows every run as usual and keeps each repetition's rounds per second by benchmark.
+// Keeps each repetition's rounds per second by benchmark, and shows the usual table of runs
+// unless only the figures are wanted.
 class FigureKeeper : public benchmark::ConsoleReporter {
   public:
+    explicit FigureKeeper(bool showTable) : ShowTable(showTable) {}
+
+    bool ReportContext(const Context& context) override {
+        return !ShowTable || ConsoleReporter::ReportContext(context);
+    }
     void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
+        if (ShowTable)
+            ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            Failed = Failed || run.error_occurred;
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            if (run.error_occurred) {
+                Failed = true;
+                std::fprintf(stderr, "%s: %s\n", run.benchmark_name().c_str(),
+                             run.error_message.c_str());
+                continue;
+            }
+            if (run.run_type != Run::RT_Iteration)
                 continue;
             const auto found = run.counters.find("rounds/s");
             if (found != run.counters.end())
                 Figures[run.run_name.function_name].push_back(found->second.value);
         }
     }
+    const bool ShowTable;
     std::map<std::string, std::vector<double>> Figures;
     bool Failed = false; // a game broke a table check or never ended
 };
@@ -146,19 +161,21 @@ int CountGames(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--count-games") == 0)
         return CountGames(argc, argv);
+    const bool figuresOnly = argc > 1 && std::strcmp(argv[1], "--figures-only") == 0;
     // Five repetitions of a second each unless the command line says otherwise (a later flag
     // wins): the median of five stands still while the machine is busy with other work.
     std::vector<char*> args{argv[0], const_cast<char*>("--benchmark_repetitions=5"),
                             const_cast<char*>("--benchmark_min_time=1")};
-    args.insert(args.end(), argv + 1, argv + argc);
+    args.insert(args.end(), argv + (figuresOnly ? 2 : 1), argv + argc);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     if (benchmark::ReportUnrecognizedArguments(count, args.data()))
         return 2;
-    FigureKeeper keeper;
+    FigureKeeper keeper(!figuresOnly);
     benchmark::RunSpecifiedBenchmarks(&keeper);
     benchmark::Shutdown();
-    std::printf("\n");
+    if (!figuresOnly)
+        std::printf("\n");
     PrintFigure(keeper, "BM_SelfPlayWithoutChecks", "self-play rounds/s without checks",
                 kTargetWithoutChecks);
     PrintFigure(keeper, "BM_SelfPlayWithChecks", "self-play rounds/s with checks",
