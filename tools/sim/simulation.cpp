@@ -422,7 +422,11 @@ std::string FormatJson(const SimReport& r) {
             continue;
         if (!seats.empty())
             seats += ", ";
-        seats += "\"" + std::to_string(seat) + "\": " + tally(r.Seats[seat]);
+        // Appended piece by piece: "\"" + std::to_string(...) trips a false -Wrestrict of
+        // GCC 12 at -O3.
+        seats += '"';
+        seats += std::to_string(seat);
+        seats += "\": " + tally(r.Seats[seat]);
     }
     const double seconds = std::max(r.Seconds, 1e-9);
     std::string out = "{\n";
