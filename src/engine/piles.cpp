@@ -48,10 +48,11 @@ void Engine::SeedRandom(uint32_t seed) {
     // free while i < n, so the loop always ends.
     for (int i = 1; i < n;) {
         const int j = Random(n) + 1;
-        if (temp[j] == 0) {
-            temp[j] = pile[i];
-            ++i;
-        }
+        // Whether the place is free is a coin toss the processor cannot guess, so the card
+        // goes in by a select: a taken place is written back unchanged.
+        const bool free = temp[j] == 0;
+        temp[j] = free ? pile[i] : temp[j];
+        i += free ? 1 : 0;
     }
     for (int j = 1; j <= n; ++j) {
         if (temp[j] == 0) {
