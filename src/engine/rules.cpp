@@ -12,6 +12,14 @@ namespace {
 int WrapSeat(int seat, int seats) {
     if (seats < 1)
         return seat;
+    // The game's own steps end at most one table's length off either end: they are wrapped
+    // by an add or a subtract, sparing two divisions a turn.
+    if (seat >= 1 && seat <= seats)
+        return seat;
+    if (seat > seats && seat <= 2 * seats)
+        return seat - seats;
+    if (seat < 1 && seat > -seats)
+        return seat + seats;
     return ((seat - 1) % seats + seats) % seats + 1;
 }
 

@@ -145,6 +145,22 @@ TEST(TurnOrder, AdvanceAndStepBackWrapBothWays) {
     e.ApplyCardEffect(Face(5, kClubs));
     EXPECT_GE(e.CurrentPlayer, 1);
     EXPECT_LE(e.CurrentPlayer, 4);
+
+    // Every start, near the table or far off it, lands where counting round the table says.
+    for (int seats = 1; seats <= 5; ++seats) {
+        e.PlayerCount = seats;
+        for (int start = -3 * seats - 2; start <= 3 * seats + 2; ++start) {
+            for (int direction : {1, -1, 2, -2}) {
+                e.CurrentPlayer = start;
+                e.Direction = direction;
+                e.AdvanceTurn();
+                const int step = start + direction - 1;
+                const int expected = (step % seats + seats) % seats + 1;
+                ASSERT_EQ(e.CurrentPlayer, expected)
+                    << seats << " seats, from " << start << " by " << direction;
+            }
+        }
+    }
 }
 
 TEST(ApplyFirstDiscard, KingAndAceMoveTheLeadOthersDoNot) {
