@@ -38,8 +38,8 @@ class MersenneTwister {
     void SeedWords(uint32_t value) {
         words_[0] = value;
         for (int i = 1; i < kWords; ++i)
-            words_[i] = 1812433253u * (words_[i - 1] ^ (words_[i - 1] >> 30)) +
-                        static_cast<uint32_t>(i);
+            words_[i] =
+                1812433253u * (words_[i - 1] ^ (words_[i - 1] >> 30)) + static_cast<uint32_t>(i);
         next_ = kWords;
     }
 

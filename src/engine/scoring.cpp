@@ -141,8 +141,8 @@ namespace {
 // Written over the old text in one pass, so that the many draws of a round reuse its room.
 void WriteDrawText(std::string& text, std::string_view name, int n) {
     std::array<char, 16> digits;
-    const std::string_view count(digits.data(),
-                                 std::to_chars(digits.begin(), digits.end(), n).ptr - digits.data());
+    const std::string_view count(digits.data(), std::to_chars(digits.begin(), digits.end(), n).ptr -
+                                                    digits.data());
     const std::array<std::string_view, 6> parts = {
         name, kLineBreak, "Draws", kLineBreak, count, n > 1 ? " Cards" : " Card"};
     size_t length = 0;

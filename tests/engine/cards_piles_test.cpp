@@ -159,8 +159,8 @@ TEST(RandomSource, GivesTheLibrarysUniformNumbersForEveryRange) {
         Engine e;
         e.SeedRandom(seed);
         std::mt19937 library(seed);
-        for (int n : {1, 2, 3, 4, 5, 13, 20, 25, 100, 108, 1111, 1 << 20, 0x7fffffff,
-                      (1 << 30) + 1}) {
+        for (int n :
+             {1, 2, 3, 4, 5, 13, 20, 25, 100, 108, 1111, 1 << 20, 0x7fffffff, (1 << 30) + 1}) {
             std::uniform_int_distribution<int> range(0, n - 1);
             for (int i = 0; i < 300; ++i)
                 ASSERT_EQ(e.Random(n), range(library)) << "seed " << seed << ", n " << n;

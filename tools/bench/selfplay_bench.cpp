@@ -51,8 +51,8 @@ void SelfPlayRounds(benchmark::State& state, bool check) {
         rounds += report.Rounds;
         ++game;
     }
-    state.counters["rounds/s"] = benchmark::Counter(static_cast<double>(rounds),
-                                                    benchmark::Counter::kIsRate);
+    state.counters["rounds/s"] =
+        benchmark::Counter(static_cast<double>(rounds), benchmark::Counter::kIsRate);
     state.counters["rounds/game"] =
         benchmark::Counter(static_cast<double>(rounds) / std::max(1u, game));
 }

@@ -100,7 +100,7 @@ class TurnFlow {
     // The line is made only when the log is on: most runs never write one, and the computer
     // turns would otherwise build a string at every step.
     void LogState(std::string_view text);
-    void LogState(std::string_view text, int count); // text, the count and a space
+    void LogState(std::string_view text, int count);  // text, the count and a space
     void Guarded(const std::function<void()>& write); // keeps a file failure for later
 
     int HumanCount() const { return E.Hands[1].count; }
