@@ -93,12 +93,16 @@ void TForm1::DrawHumanHand(int count) {
         engine_.HandCardLeft[k] = first + 36 * (k - 1);
         engine_.HandCardTop[k] = kHandTop;
     }
-    ShowAllHandSlots(false, false);
+    // Each slot goes straight to how it ends up: hiding a slot only to show it again asks the
+    // window system where the mouse is, twice, for nothing.
     const Hand& hand = engine_.Hands[1];
-    for (int k = 1; k <= std::min(count, 19); ++k) {
-        ShowHandSlot(k, true, true);
-        DrawHandSlot(hand.slot[k], k);
+    for (int slot = 1; slot <= 19; ++slot) {
+        const bool held = slot <= count;
+        ShowHandSlot(slot, held, held);
+        if (held)
+            DrawHandSlot(hand.slot[slot], slot);
     }
+    UpdateFocusRings();
     NameHandSlots();
     NameStock();
     FollowHand();
