@@ -138,7 +138,10 @@ void RefuseUnlessRegularOrMissing(const std::string& path) {
 // the rename stays on one disk. O_EXCL never follows a link nor opens an existing entry.
 int CreateTemporaryFile(const std::string& path, std::string& tempPath) {
     for (int attempt = 0; attempt < kTemporaryNames; ++attempt) {
-        tempPath = path + (attempt == 0 ? "" : "." + std::to_string(attempt)) + ".tmp";
+        tempPath = path;
+        if (attempt > 0)
+            tempPath += "." + std::to_string(attempt);
+        tempPath += ".tmp";
         const int fd = ::open(tempPath.c_str(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
                               0666);
