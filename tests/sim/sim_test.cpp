@@ -147,4 +147,7 @@ TEST(Simulator, ABrokenTableCheckEndsTheRunNamingSeedRoundAndEvent) {
     // A clean run ends well; an option the game does not offer is a usage error.
     EXPECT_EQ(RunProgram("--games 3 --seed 1 --check").status, 0);
     EXPECT_EQ(RunProgram("--target 120").status, 2);
+    const ProgramRun help = RunProgram("--games 5 --help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: ", 0), 0u) << help.out;
 }

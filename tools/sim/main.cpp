@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "simulation.h"
 
@@ -55,6 +56,12 @@ class ProgressLine {
 } // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
+            std::fputs(SimUsage(argv[0]).c_str(), stdout);
+            return 0;
+        }
+    }
     SimOptions options = Defaults();
     bool json = false;
     const std::string error = ParseSimOptions(argc, argv, options, json);
