@@ -41,15 +41,18 @@ constexpr QSize kBackgroundSize(333, 190);
 // No card sheet of ours comes near this; a larger file is not one of them.
 constexpr size_t kMaxBitmapBytes = 32u << 20;
 
+// The unsigned little-endian number of size bytes at offset at of a bitmap's header.
+uint32_t LittleEndian(const std::vector<uint8_t>& bytes, size_t at, size_t size) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < size; ++i)
+        value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
+    return value;
+}
+
 // The card sheets are whole 24-bit bitmaps; the pixels are sampled as such (the key colour,
 // the notice colour), so a sheet of another depth, or one cut short, is not one of ours.
 bool IsWhole24BitBitmap(const std::vector<uint8_t>& bytes) {
-    auto le = [&](size_t at, size_t size) {
-        uint32_t value = 0;
-        for (size_t i = 0; i < size; ++i)
-            value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
-        return value;
-    };
+    auto le = [&bytes](size_t at, size_t size) { return LittleEndian(bytes, at, size); };
     if (bytes.size() < 30 || bytes[0] != 'B' || bytes[1] != 'M')
         return false;
     const bool oldest = le(14, 4) == 12; // the oldest header has 16-bit sizes
@@ -66,12 +69,7 @@ bool IsWhole24BitBitmap(const std::vector<uint8_t>& bytes) {
 // four bytes, the bottom row first unless the height is negative. Those are decoded here,
 // straight into the table's pixel format; a null image leaves any other kind to Qt's reader.
 QImage DecodePlainBitmap(const std::vector<uint8_t>& bytes) {
-    auto le = [&](size_t at, size_t size) {
-        uint32_t value = 0;
-        for (size_t i = 0; i < size; ++i)
-            value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
-        return value;
-    };
+    auto le = [&bytes](size_t at, size_t size) { return LittleEndian(bytes, at, size); };
     if (bytes.size() < 54)
         return {};
     const uint32_t header = le(14, 4);
