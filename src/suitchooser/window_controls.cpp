@@ -105,12 +105,15 @@ const QImage& PictureBox::Displayed() const {
         displayed_ = surface_;
         return displayed_;
     }
-    // The bottom-left pixel names the colour that lets the table show through.
-    displayed_ = surface_.convertToFormat(QImage::Format_ARGB32);
+    // The bottom-left pixel names the colour that lets the table show through. Every pixel
+    // ends up either opaque or wholly clear, which premultiplied words hold unchanged; in that
+    // form the painter lays the picture on the table without converting it at every repaint.
+    displayed_ = surface_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRgb key = surface_.pixel(0, surface_.height() - 1) | 0xFF000000u;
+    const int width = displayed_.width();
     for (int y = 0; y < displayed_.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(displayed_.scanLine(y));
-        for (int x = 0; x < displayed_.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if ((line[x] | 0xFF000000u) == key)
                 line[x] = 0;
         }
