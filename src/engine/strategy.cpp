@@ -36,36 +36,22 @@ template <typename KeyOf> CollectedKeys CollectKeys(const Hand& hand, const KeyO
     return keys;
 }
 
-// A hand has at most a few dozen keys, mostly in order already from its last ordering: an
-// insertion sort beats the library's sort here, and any correct sort of integers leaves the
-// same order.
-void SortFewKeys(int32_t* keys, int n) {
-    for (int i = 1; i < n; ++i) {
-        const int32_t key = keys[i];
-        int j = i;
-        for (; j > 0 && keys[j - 1] > key; --j)
-            keys[j] = keys[j - 1];
-        keys[j] = key;
-    }
-}
-
-// Sorts the keys and deals their codes back into the hand in ascending key order. The
-// scratch SortKeys is left as the orderings have always left it: one empty key and the
-// card keys written from index 2 on, then entries 1..last sorted, so the empty keys of the
-// range come first.
-void WriteBackInKeyOrder(Hand& hand, SortKeyArray& scratch, CollectedKeys& keys) {
-    SortFewKeys(keys.key.data(), keys.count);
+// Deals the codes back into the hand in ascending key order. The scratch SortKeys is left as
+// the orderings have always left it: entries 1..last sorted, the empty keys of the range first
+// and the card keys after them, so only the card keys at its end need sorting.
+void WriteBackInKeyOrder(Hand& hand, SortKeyArray& scratch, const CollectedKeys& keys) {
     const int last = std::max(keys.scanned, keys.count + 1);
+    const int first = last - keys.count + 1;
     scratch.fill(0);
-    for (int i = 0; i < keys.count; ++i) // a handful of keys: a loop beats a call to memmove
-        scratch[last - keys.count + 1 + i] = keys.key[i];
+    std::copy_n(keys.key.begin(), keys.count, scratch.begin() + first);
+    Engine::QuickSortKeys(scratch, first, last);
 
     const int count = UsableCount(hand);
     hand.slot.fill(0);
     int placed = 0;
-    for (int i = 0; i < keys.count && placed < count; ++i) {
-        if (keys.key[i] > 999)
-            hand.slot[++placed] = keys.key[i] % 1000;
+    for (int i = first; i <= last && placed < count; ++i) {
+        if (scratch[i] > 999)
+            hand.slot[++placed] = scratch[i] % 1000;
     }
     hand.count = placed;
 }
@@ -109,7 +95,7 @@ std::array<int, 5> CountSuits(const Hand& hand) {
             m = std::min<int>(m, Hands[i].count);
     }
 
-    CollectedKeys keys = CollectKeys(hand, [&](int code, const DecodedCard& d) {
+    const CollectedKeys keys = CollectKeys(hand, [&](int code, const DecodedCard& d) {
         const int p = parity == 0 ? PriorityTableA(m, d.RankIndex, d.CardPoints)
                                   : PriorityTableB(m, d.RankIndex, d.CardPoints);
         // Longer suits first, then higher priority; 32 - p stays below 50 for every priority.
@@ -316,7 +302,7 @@ void Engine::OrderHandBySuit(int seat) {
     if (!IsSeat(seat))
         return;
     Hand& hand = Hands[seat];
-    CollectedKeys keys = CollectKeys(hand, [](int code, const DecodedCard& d) {
+    const CollectedKeys keys = CollectKeys(hand, [](int code, const DecodedCard& d) {
         return ((d.MatchSuit + 1) * 200 + d.RankIndex + 1) * 1000 + code;
     });
     WriteBackInKeyOrder(hand, SortKeys, keys);
@@ -326,7 +312,7 @@ void Engine::OrderHandByPoints(int seat) {
     if (!IsSeat(seat))
         return;
     Hand& hand = Hands[seat];
-    CollectedKeys keys = CollectKeys(hand, [](int code, const DecodedCard& d) {
+    const CollectedKeys keys = CollectKeys(hand, [](int code, const DecodedCard& d) {
         // Aces rank above kings here, jokers above both.
         int r = d.RankIndex;
         if (r == 0)
