@@ -150,52 +150,39 @@ void TForm1::DrawFanCard(QImage& surface, int card, bool faceUp, bool column, in
         cell = QRect(kCardWidth * back.x(), kCardHeight * back.y(), kCardWidth, kCardHeight);
         sheet = &patternsBitmap_;
     }
-    if (sheet->isNull())
+    // The loaded sheets and the fan surfaces are both 32-bit words (the start-up and the
+    // pictures make them so): the card goes straight through their rows.
+    if (sheet->format() != QImage::Format_RGB32 || surface.format() != QImage::Format_RGB32 ||
+        !QRect(QPoint(0, 0), sheet->size()).contains(cell))
         return;
-    if (sheet->format() == QImage::Format_RGB32 && surface.format() == QImage::Format_RGB32 &&
-        QRect(QPoint(0, 0), sheet->size()).contains(cell)) {
-        // The sheets and the fan surfaces are both 32-bit words: straight through their rows.
-        const qsizetype stride = surface.bytesPerLine() / 4;
-        const int width = surface.width();
-        const int height = surface.height();
-        const QRgb key = keyColor_;
-        auto* out = reinterpret_cast<QRgb*>(surface.bits());
-        for (int y = 0; y < kCardHeight; ++y) {
-            const auto* in =
-                reinterpret_cast<const QRgb*>(sheet->constScanLine(cell.y() + y)) + cell.x();
-            if (!column) {
-                if (y >= height)
-                    break;
-                QRgb* line = out + y * stride;
-                const int from = std::max(0, -offset);
-                const int to = std::min(kCardWidth, width - offset);
-                for (int x = from; x < to; ++x) {
-                    const QRgb colour = in[x] | 0xFF000000u;
-                    if (colour != key)
-                        line[offset + x] = colour;
-                }
-                continue;
-            }
-            if (y >= width)
-                break;
-            for (int x = 0; x < kCardWidth; ++x) {
-                const QRgb colour = in[x] | 0xFF000000u;
-                const int ty = offset + kCardWidth - 1 - x;
-                if (colour != key && ty >= 0 && ty < height)
-                    out[ty * stride + y] = colour;
-            }
-        }
-        return;
-    }
+    const qsizetype stride = surface.bytesPerLine() / 4;
+    const int width = surface.width();
+    const int height = surface.height();
+    const QRgb key = keyColor_;
+    auto* out = reinterpret_cast<QRgb*>(surface.bits());
     for (int y = 0; y < kCardHeight; ++y) {
+        const auto* in =
+            reinterpret_cast<const QRgb*>(sheet->constScanLine(cell.y() + y)) + cell.x();
+        if (!column) {
+            if (y >= height)
+                break;
+            QRgb* line = out + y * stride;
+            const int from = std::max(0, -offset);
+            const int to = std::min(kCardWidth, width - offset);
+            for (int x = from; x < to; ++x) {
+                const QRgb colour = in[x] | 0xFF000000u;
+                if (colour != key)
+                    line[offset + x] = colour;
+            }
+            continue;
+        }
+        if (y >= width)
+            break;
         for (int x = 0; x < kCardWidth; ++x) {
-            const QRgb colour = sheet->pixel(cell.x() + x, cell.y() + y);
-            if (colour == keyColor_)
-                continue;
-            const int tx = column ? y : offset + x;
-            const int ty = column ? offset + kCardWidth - 1 - x : y;
-            if (surface.valid(tx, ty))
-                surface.setPixel(tx, ty, colour);
+            const QRgb colour = in[x] | 0xFF000000u;
+            const int ty = offset + kCardWidth - 1 - x;
+            if (colour != key && ty >= 0 && ty < height)
+                out[ty * stride + y] = colour;
         }
     }
 }
