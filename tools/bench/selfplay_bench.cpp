@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "simulation.h"
+#include "storage/high_scores.h"
 
 namespace {
 
@@ -103,16 +105,9 @@ double Median(std::vector<double> values) {
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// 41234.5 -> "41,234"
+// 41234.5 -> "41,234", with the commas the table's counters use.
 std::string Grouped(double value) {
-    const std::string digits = std::to_string(static_cast<long>(value + 0.5));
-    std::string text;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
-        text += digits[i];
-    }
-    return text;
+    return ShowGamesAndWinsText(std::llround(value));
 }
 
 // The median of the repetitions: one disturbed by another program on the machine moves it
