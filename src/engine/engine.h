@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/random_source.h"
 
@@ -80,6 +81,12 @@ struct StartUpFiles {
 
 // Longest seat or game name in bytes.
 constexpr int kNameLength = 20;
+
+// No hand grows past this many cards by drawing; the human's hand has a picture for each.
+constexpr int kHandLimit = 19;
+
+// The top of a human card that is not raised for a chain.
+constexpr int kRestingHandTop = 496;
 
 // Cuts UTF-8 text to at most maxBytes bytes without splitting a character.
 std::string CutName(const std::string& text, int maxBytes = kNameLength);
@@ -180,6 +187,9 @@ struct Engine {
     void EngineStartUp(const StartUpFiles& files);
     int StockCardsLeft() const;      // cards still to be drawn from the stock
     void LayOnDiscardPile(int card); // puts a card on top of the discard pile
+    void TurnUpFirstDiscard();       // the stock's next card starts a new discard pile
+    void TakeFromSlot(int seat, int slot); // the card in that slot leaves the hand
+    void TakeFromHand(int seat, int card); // that card leaves the hand, wherever it stands
     int TopDiscard() const;          // the top card of the discard pile, 0 when empty; inline
 
     // ---- Play rules and turn order ----------------------------------------------------------
@@ -201,6 +211,11 @@ struct Engine {
     bool AllHandsFull() const;
     int CheckRoundEnd();
     JackChainSlot FindJackChainSlot(int code) const;
+    void AddToJackChain(int position, int card, int slot); // the human chooses a card
+    // The chain from that position on is given up; returns the hand slots it held, the last
+    // chosen first.
+    std::vector<int> DropFromJackChain(int position);
+    void MarkSelected(int slot, bool selected);
 
     // ---- Computer player strategy -----------------------------------------------------------
     void OrderComputerHand(int seat);
@@ -224,6 +239,7 @@ struct Engine {
     void MakePassText(int seat);
 
     // ---- Turn marker and status text placement ----------------------------------------------
+    void PlaceSeats(); // the seat layout values for PlayerCount
     MarkerPlace TurnMarkerPlace() const;
     LabelPlace StatusLabelPlace() const;
 };

@@ -182,3 +182,42 @@ void Engine::LayOnDiscardPile(int card) {
     DiscardPile[0] = DiscardTop;
     DiscardPile[DiscardTop] = card;
 }
+
+// The first card of a round: a joker never starts the pile, and the last round's pile must not
+// linger under it.
+void Engine::TurnUpFirstDiscard() {
+    int card = StockPos >= 1 && StockPos <= kLastCode ? StockPile[StockPos] : 0;
+    StockPos += 1;
+    if (IsJoker(card))
+        card = SwapOutJoker(card);
+    DiscardPile.fill(0);
+    DiscardPile[1] = card;
+    DiscardTop = 1;
+    DiscardPile[0] = 1;
+}
+
+void Engine::TakeFromSlot(int seat, int slot) {
+    if (!IsSeat(seat) || slot < 1 || slot > kHandSlots)
+        return;
+    Hand& hand = Hands[seat];
+    hand.slot[slot] = 0;
+    hand.count -= 1;
+}
+
+// The card leaves by its code: after a reorder its slot number may have changed. The gap
+// closes at the next ordered redraw.
+void Engine::TakeFromHand(int seat, int card) {
+    if (!IsSeat(seat))
+        return;
+    Hand& hand = Hands[seat];
+    for (int k = 1; k <= kHandLimit; ++k) {
+        if (hand.slot[k] == card) {
+            hand.slot[k] = 0;
+            break;
+        }
+    }
+    int held = 0;
+    for (size_t k = 1; k < hand.slot.size(); ++k)
+        held += hand.slot[k] > 0 ? 1 : 0;
+    hand.count = held;
+}

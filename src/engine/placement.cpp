@@ -91,3 +91,12 @@ LabelPlace Engine::StatusLabelPlace() const {
     }
     return place;
 }
+
+// With five players seats 3 and 4 share the top edge; with fewer, seat 4 sits at the right.
+void Engine::PlaceSeats() {
+    const bool fiveSeats = PlayerCount == 5;
+    Seat3HandLeft = fiveSeats ? 256 : 476;
+    Seat4HandLeft = fiveSeats ? 768 : 802;
+    Seat4HandTop = fiveSeats ? 24 : 272;
+    Seat4MarkerLeft = fiveSeats ? 678 : 745;
+}

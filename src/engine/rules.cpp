@@ -89,3 +89,36 @@ JackChainSlot Engine::FindJackChainSlot(int code) const {
     }
     return found;
 }
+
+void Engine::AddToJackChain(int position, int card, int slot) {
+    if (position < 1 || position > 9)
+        return;
+    JackChain[position] = card;
+    JackChain[position + 10] = slot;
+    JackChain[0] = position;
+}
+
+std::vector<int> Engine::DropFromJackChain(int position) {
+    std::vector<int> slots;
+    if (position < 1)
+        return slots;
+    for (int i = 9; i >= position; --i) {
+        if (JackChain[i] == 0)
+            continue;
+        const int chained = JackChain[i + 10];
+        JackChain[i] = 0;
+        JackChain[i + 10] = 0;
+        slots.push_back(chained);
+        MarkSelected(chained, false);
+    }
+    int held = 0;
+    for (int i = 1; i <= 9; ++i)
+        held += JackChain[i] != 0 ? 1 : 0;
+    JackChain[0] = held;
+    return slots;
+}
+
+void Engine::MarkSelected(int slot, bool selected) {
+    if (slot >= 1 && slot < static_cast<int>(SelectedSlots.size()))
+        SelectedSlots[slot] = selected ? 1 : 0;
+}

@@ -10,7 +10,6 @@ namespace engine_limits {
 
 constexpr int kMaxSeats = 5;
 constexpr int kLastCode = 108;
-constexpr int kHandLimit = 19; // no hand grows past this by drawing
 constexpr int kHandSlots = 52;
 
 // Seats 1..SeatsInPlay() are the ones in use; never more than the hand records.

@@ -45,7 +45,7 @@ void Engine::ClearJackChain() {
 void Engine::ResetHandCardPositions() {
     for (int i = 1; i <= 20; ++i) {
         HandCardLeft[i] = 476;
-        HandCardTop[i] = 496;
+        HandCardTop[i] = kRestingHandTop;
     }
 }
 

@@ -8,11 +8,7 @@ namespace {
 Engine Table(int players) {
     Engine e;
     e.PlayerCount = players;
-    const bool five = players == 5;
-    e.Seat3HandLeft = five ? 256 : 476;
-    e.Seat4HandLeft = five ? 768 : 802;
-    e.Seat4HandTop = five ? 24 : 272;
-    e.Seat4MarkerLeft = five ? 678 : 745;
+    e.PlaceSeats();
     return e;
 }
 

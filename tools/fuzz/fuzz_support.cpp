@@ -141,10 +141,7 @@ void CheckSettings(const Engine& e) {
 
 void StartTable(Engine& e) {
     // The seats' places as the START button sets them for the player count.
-    e.Seat3HandLeft = e.PlayerCount == 5 ? 256 : 476;
-    e.Seat4HandLeft = e.PlayerCount == 5 ? 768 : 802;
-    e.Seat4HandTop = e.PlayerCount == 5 ? 24 : 272;
-    e.Seat4MarkerLeft = e.PlayerCount == 5 ? 678 : 745;
+    e.PlaceSeats();
     e.StrategySeed = e.Random(6);
     e.ResetHandCardPositions();
 }
