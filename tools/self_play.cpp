@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int kHandLimit = 19;
 
 std::string Describe(const char* what, int slot, int card) {
     return std::string(what) + " slot " + std::to_string(slot) + " card " + std::to_string(card);

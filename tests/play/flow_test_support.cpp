@@ -101,12 +101,8 @@ FlowTable::FlowTable(int players) {
     E.LeadSeat = 1;
     E.LogEnabled = true;
     E.ResetHandCardPositions();
-    // The layout values the options panel sets for the table size.
-    const bool five = players == 5;
-    E.Seat3HandLeft = five ? 256 : 476;
-    E.Seat4HandLeft = five ? 768 : 802;
-    E.Seat4HandTop = five ? 24 : 272;
-    E.Seat4MarkerLeft = five ? 678 : 745;
+    E.PlaceSeats();
+    View.AskToClose = [this] { Flow.AskToClose(); };
 }
 
 void FlowTable::Lay(const std::vector<std::vector<int>>& hands, const std::vector<int>& stock,

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -53,20 +54,25 @@ class RecordingView : public TableView {
     explicit RecordingView(Timeline& timeline) : T(timeline) {}
     int DealSize = 6;
     std::deque<int> Suits;     // answers of the suit chooser, in order
-    int CloseAfterPauses = -1; // the window starts closing after that many pauses
+    int CloseAfterPauses = -1; // the window is asked to close after that many pauses
     int Pauses = 0;
+    std::function<void()> AskToClose; // what a close of the window does
 
     void Repaint() override { Add("Repaint"); }
     void Pause(int ms) override {
         Add("Pause " + N(ms));
-        ++Pauses;
+        Paused();
     }
     void Sleep(int ms) override {
         Add("Sleep " + N(ms));
-        ++Pauses;
+        Paused();
     }
-    bool Closing() const override { return CloseAfterPauses >= 0 && Pauses >= CloseAfterPauses; }
     void ShowError(const std::string& text) override { Add("Error " + text); }
+    void TableChanged() override {}
+    void CloseWindow() override { Add("CloseWindow"); }
+    void ShowSettings() override { Add("ShowSettings"); }
+    void HideOptionsPanel() override { Add("HideOptionsPanel"); }
+    void ShowSeatNames() override { Add("SeatNames"); }
     int CheckedDealSize() const override { return DealSize; }
     void HideDealPanel() override { Add("HideDealPanel"); }
     void ShowDealPanel() override { Add("ShowDealPanel"); }
@@ -83,7 +89,7 @@ class RecordingView : public TableView {
     }
     void ClearHandSlot(int k) override { Add("ClearSlot " + N(k)); }
     void SetSlotTop(int k, int top) override { Add("SlotTop " + N(k) + " " + N(top)); }
-    void ShowStockPile(int k) override { Add("StockPile " + N(k)); }
+    void ShowStockBacks(int k) override { Add("StockPile " + N(k)); }
     void MoveStockCard(int s, int j) override { Add("StockFlight " + N(s) + " " + N(j)); }
     void FlipStockCard(int j) override { Add("Flip " + N(j)); }
     void ReturnStockCard() override { Add("StockBack"); }
@@ -122,7 +128,7 @@ class RecordingView : public TableView {
     void ShowFinalScore(const std::string& t) override { Add("FinalScore " + t); }
     void ShowSaveBox() override { Add("SaveBox"); }
     void HideSaveBox() override { Add("HideSaveBox"); }
-    void ShowFileMessage(int k, const std::string& t) override {
+    void ShowFileMessageText(int k, const std::string& t) override {
         Add("FileMessage " + N(k) + " " + t);
     }
     void HideFileMessage() override { Add("HideFileMessage"); }
@@ -139,6 +145,10 @@ class RecordingView : public TableView {
 
   private:
     static std::string N(int n) { return std::to_string(n); }
+    void Paused() {
+        if (++Pauses == CloseAfterPauses && AskToClose)
+            AskToClose();
+    }
     void Add(const std::string& entry) { T.push_back(entry); }
     Timeline& T;
 };
@@ -154,6 +164,9 @@ class MemoryStorage : public FlowStorage {
     int HighScoreUpdates = 0;
     int GameOverUpdates = 0;
 
+    void StartLog(Engine&) override { T.push_back("StartLog"); }
+    void CloseLog(Engine&) override { T.push_back("CloseLog"); }
+    bool LoadGame(Engine&) override { return false; }
     void LogState(const Engine& e, const std::string& text) override {
         if (FailLogAfter >= 0 && LogLines >= FailLogAfter)
             throw StorageError("Disk full");

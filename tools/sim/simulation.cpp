@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kHandLimit = 19;
 constexpr long kEventLimit = 50000; // a game never needs this many presses
 
 // The silent table, counting what a player would have noticed: turns changing hands, passes,

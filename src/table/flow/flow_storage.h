@@ -11,6 +11,9 @@
 class FlowStorage {
   public:
     virtual ~FlowStorage() = default;
+    virtual void StartLog(Engine& engine) = 0; // at START, when the hidden log mode is on
+    virtual void CloseLog(Engine& engine) = 0; // as the window closes
+    virtual bool LoadGame(Engine& engine) = 0; // the game under Engine::SaveName, if it reads
     virtual void LogState(const Engine& engine, const std::string& text) = 0; // one trace line
     virtual void SaveConfig(const Engine& engine) = 0;                        // the settings file
     virtual void CountFirstDeal(Engine& engine) = 0; // one game counted per run
@@ -21,6 +24,9 @@ class FlowStorage {
 // Writes nothing; a game played with it leaves no trace on disk.
 class NoStorage : public FlowStorage {
   public:
+    void StartLog(Engine&) override {}
+    void CloseLog(Engine&) override {}
+    bool LoadGame(Engine&) override { return false; }
     void LogState(const Engine&, const std::string&) override {}
     void SaveConfig(const Engine&) override {}
     void CountFirstDeal(Engine& engine) override {

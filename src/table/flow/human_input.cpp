@@ -4,19 +4,16 @@
 
 namespace {
 
-constexpr int kHandLimit = 19;
-constexpr int kSlotCount = 19; // the hand has pictures for slots 1..19 only
-constexpr int kRestingTop = 496;
 constexpr int kRaisedTop = 480;
 
 } // namespace
 
 void TurnFlow::HandSlotMouseDown(int slot, MouseButton button) {
-    RunHandler([this, slot, button] {
+    RunTurnEvent([this, slot, button] {
         if (!E.InputEnabled || E.GameOver || E.CurrentPlayer != 1)
             return;
         // Between rounds the hand is empty and no press may reach the rules.
-        if (!E.RoundActive || slot < 1 || slot > kSlotCount)
+        if (!E.RoundActive || slot < 1 || slot > kHandLimit)
             return;
         const int card = E.Hands[1].slot[slot];
         if (button == MouseButton::Left) {
@@ -54,37 +51,23 @@ void TurnFlow::SelectCard(int slot, int card) {
     } else {
         return;
     }
-    E.JackChain[i] = card;
-    E.JackChain[i + 10] = slot;
-    E.JackChain[0] = i;
+    E.AddToJackChain(i, card, slot);
     RaiseSlot(slot);
 }
 
 // The card and every card chained after it leave the chain.
 void TurnFlow::DeselectCard(int slot, int card) {
-    SetSlotTop(slot, kRestingTop);
+    SetSlotTop(slot, kRestingHandTop);
     const int from = E.FindJackChainSlot(card).position;
     if (from == 0)
         return;
-    for (int i = 9; i >= from; --i) {
-        if (E.JackChain[i] == 0)
-            continue;
-        const int chained = E.JackChain[i + 10];
-        E.JackChain[i] = 0;
-        SetSlotTop(chained, kRestingTop);
-        if (chained >= 1 && chained < static_cast<int>(E.SelectedSlots.size()))
-            E.SelectedSlots[chained] = 0;
-        E.JackChain[i + 10] = 0;
-    }
-    int held = 0;
-    for (int i = 1; i <= 9; ++i)
-        held += E.JackChain[i] != 0 ? 1 : 0;
-    E.JackChain[0] = held;
+    for (const int chained : E.DropFromJackChain(from))
+        SetSlotTop(chained, kRestingHandTop);
 }
 
 void TurnFlow::RaiseSlot(int slot) {
     SetSlotTop(slot, kRaisedTop);
-    E.SelectedSlots[slot] = 1;
+    E.MarkSelected(slot, true);
 }
 
 void TurnFlow::SetSlotTop(int slot, int top) {
@@ -114,7 +97,7 @@ std::pair<int, bool> TurnFlow::PlayJackChain(int card) {
 // further left than where it was chosen. It leaves from where it stands now: the slot chosen
 // would empty another card's picture and send the card off from that card's place.
 int TurnFlow::HumanSlotNow(int card, int chosenSlot) const {
-    for (int k = 1; k <= kSlotCount; ++k) {
+    for (int k = 1; k <= kHandLimit; ++k) {
         if (E.Hands[1].slot[k] == card)
             return k;
     }
@@ -127,27 +110,11 @@ void TurnFlow::PlayHumanCard(int card, int slot) {
         OpenSuitChooser(slot);
     View.ClearHandSlot(slot);
     FlyCardToDiscard(card, slot);
-    RemoveFromHumanHand(card);
+    E.TakeFromHand(1, card);
     E.LayOnDiscardPile(card);
     ShowDiscardTop(0, false, false);
     LogState(" *1");
     DrawHumanHand(HumanCount(), true);
-}
-
-// The card leaves by its code: after a reorder its slot number may have changed. The gap
-// closes at the next ordered redraw.
-void TurnFlow::RemoveFromHumanHand(int card) {
-    Hand& hand = E.Hands[1];
-    for (int k = 1; k <= kSlotCount; ++k) {
-        if (hand.slot[k] == card) {
-            hand.slot[k] = 0;
-            break;
-        }
-    }
-    int held = 0;
-    for (size_t k = 1; k < hand.slot.size(); ++k)
-        held += hand.slot[k] > 0 ? 1 : 0;
-    hand.count = held;
 }
 
 // The human names the suit before the joker moves; a joker that ends the round needs no suit.
@@ -175,7 +142,7 @@ void TurnFlow::CommitHumanPlay(int card, int slot, bool chainPlayed) {
 }
 
 void TurnFlow::Image53MouseDown(MouseButton button) {
-    RunHandler([this, button] {
+    RunTurnEvent([this, button] {
         // The stock belongs to the human's turn only; a press that arrives at any other
         // moment must not draw for a computer seat.
         if (!E.InputEnabled || E.GameOver || E.RoundOver || !E.RoundActive || E.CurrentPlayer != 1)

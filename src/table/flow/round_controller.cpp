@@ -2,18 +2,12 @@
 // twos, the play after the human's card and the end of a round.
 #include "table/flow/turn_flow.h"
 
-namespace {
-
-constexpr int kHandLimit = 19; // no hand grows past this by drawing
-
-} // namespace
-
 bool TurnFlow::RoundWinner() {
     return E.CheckRoundEnd() != 0;
 }
 
 void TurnFlow::ImageDealClick() {
-    RunHandler([this] {
+    RunTurnEvent([this] {
         // A second deal while a round is running would throw its cards away.
         if (E.GameOver || E.RoundActive)
             return;
@@ -45,7 +39,7 @@ void TurnFlow::ImageDealClick() {
             E.AdvanceTurn();
 
         AnimateDeal(E.SlowDeal);
-        TurnFirstDiscard();
+        E.TurnUpFirstDiscard();
         FlipFirstDiscard();
         View.ShowDiscardPictures();
 
@@ -66,22 +60,10 @@ void TurnFlow::ImageDealClick() {
     });
 }
 
-void TurnFlow::TurnFirstDiscard() {
-    int card = E.StockPile[E.StockPos];
-    E.StockPos += 1;
-    if (Engine::IsJoker(card))
-        card = E.SwapOutJoker(card);
-    // The pile of the last round must not linger under the new first card.
-    E.DiscardPile.fill(0);
-    E.DiscardPile[1] = card;
-    E.DiscardTop = 1;
-    E.DiscardPile[0] = 1;
-}
-
 // The computer loops stop as soon as the human holds the turn or the round is over; the
 // loop after a pass also stops when the game is over or every hand is full.
 void TurnFlow::RunComputerTurns(bool afterPass) {
-    while (E.CurrentPlayer > 1 && !E.RoundOver && !View.Closing()) {
+    while (E.CurrentPlayer > 1 && !E.RoundOver && !Closing_) {
         if (afterPass && (E.GameOver || E.AllHandsFull()))
             break;
         ComputerTurn();
@@ -168,7 +150,10 @@ void TurnFlow::FinishComputerTurn(int seat, int card) {
         return;
     }
     if (Engine::IsTwo(card)) {
-        RunTwosAfterComputer();
+        if (E.ProgressiveTwos)
+            RunTwosChain(true, true);
+        else
+            DrawTwoPenalty(true);
         return;
     }
     if (E.AllHandsFull()) {
@@ -185,18 +170,23 @@ void TurnFlow::FinishComputerTurn(int seat, int card) {
     View.Pause(50);
 }
 
-void TurnFlow::RunTwosAfterComputer() {
-    if (!E.ProgressiveTwos) {
-        DrawTwoPenalty(true);
-        return;
-    }
-    bool played = false;
-    do {
+// Twos answered with twos for as long as the seat to move holds one; the seat that cannot
+// answer then draws what they cost. After a computer's two every answer is followed by the
+// round-end check; after the human's, whose play was checked already, every answer but the
+// first. Returns false when an answer emptied a hand: the turn is over at once.
+bool TurnFlow::RunTwosChain(bool advanceFirst, bool checkFirst) {
+    bool played = PlayChainedTwo(advanceFirst);
+    bool check = checkFirst;
+    while (true) {
+        if (check && RoundWinner())
+            return false;
+        if (!played)
+            break;
         played = PlayChainedTwo(true);
-        if (RoundWinner())
-            return;
-    } while (played);
+        check = true;
+    }
     DrawTwoPenalty(false);
+    return true;
 }
 
 // One answer in a chain of twos. A seat holding a two lays it without being asked, the
@@ -210,9 +200,7 @@ bool TurnFlow::PlayChainedTwo(bool advanceFirst) {
     const AnsweringTwo answer = E.ChooseAnsweringTwo(seat);
     if (!answer.found)
         return false;
-    Hand& hand = E.Hands[seat];
-    hand.slot[answer.slot] = 0;
-    hand.count -= 1;
+    E.TakeFromSlot(seat, answer.slot);
     LogState("play two ");
     E.TwoPenalty += 2;
     E.LayOnDiscardPile(answer.card);
@@ -263,13 +251,8 @@ void TurnFlow::ContinueAfterHumanPlay(int card) {
     ApplyPlayedCard(card);
     if (Engine::IsTwo(card)) {
         if (E.ProgressiveTwos) {
-            bool played = PlayChainedTwo(false);
-            while (played) {
-                played = PlayChainedTwo(true);
-                if (RoundWinner())
-                    return;
-            }
-            DrawTwoPenalty(false);
+            if (!RunTwosChain(false, false))
+                return;
         } else {
             E.StepBackTurn();
             DrawTwoPenalty(true);
@@ -288,7 +271,7 @@ void TurnFlow::ContinueAfterHumanPlay(int card) {
 void TurnFlow::EndRound() {
     if (!E.GameOver && !E.RoundOver && !E.AllHandsFull())
         return;
-    if (View.Closing())
+    if (Closing_)
         return;
     View.Sleep(200);
     HideSuitMarkers();

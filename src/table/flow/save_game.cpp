@@ -11,7 +11,7 @@ constexpr int kEnterKey = 13;
 } // namespace
 
 void TurnFlow::ComboBox3KeyDown(int key, const std::string& text) {
-    RunHandler([this, key, &text] {
+    RunTurnEvent([this, key, &text] {
         if (key != kEnterKey || E.GameOver)
             return;
         const std::string name = SaveNameFromText(text);
@@ -34,7 +34,7 @@ void TurnFlow::ShowFileMessage(int kind) {
         text = E.SaveName + " saved";
     else
         return;
-    View.ShowFileMessage(kind, text);
+    View.ShowFileMessageText(kind, text);
     View.Pause(2000);
     View.HideFileMessage();
 }

@@ -26,7 +26,7 @@ void TurnFlow::ShowScoreGrid() {
 }
 
 void TurnFlow::Image37Click() {
-    RunHandler([this] {
+    RunTurnEvent([this] {
         // A second CLOSE queued behind the first must not skip a round.
         if (!ScoreGridUp_)
             return;

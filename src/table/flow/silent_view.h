@@ -13,7 +13,6 @@ class SilentView : public TableView {
   public:
     int DealSize = 6;                // the checked deal button
     std::function<int()> ChooseSuit; // the suit the chooser answers; hearts when unset
-    bool WindowClosing = false;
     int ReshuffleNotices = 0;
     int SuitChooserOpenings = 0;
     std::vector<std::string> Errors;
@@ -21,8 +20,12 @@ class SilentView : public TableView {
     void Repaint() override {}
     void Pause(int) override {}
     void Sleep(int) override {}
-    bool Closing() const override { return WindowClosing; }
     void ShowError(const std::string& text) override { Errors.push_back(text); }
+    void TableChanged() override {}
+    void CloseWindow() override {}
+    void ShowSettings() override {}
+    void HideOptionsPanel() override {}
+    void ShowSeatNames() override {}
 
     int CheckedDealSize() const override { return DealSize; }
     void HideDealPanel() override {}
@@ -38,7 +41,7 @@ class SilentView : public TableView {
     void ClearHandSlot(int) override {}
     void SetSlotTop(int, int) override {}
 
-    void ShowStockPile(int) override {}
+    void ShowStockBacks(int) override {}
     void MoveStockCard(int, int) override {}
     void FlipStockCard(int) override {}
     void ReturnStockCard() override {}
@@ -69,7 +72,7 @@ class SilentView : public TableView {
     void ShowFinalScore(const std::string&) override {}
     void ShowSaveBox() override {}
     void HideSaveBox() override {}
-    void ShowFileMessage(int, const std::string&) override {}
+    void ShowFileMessageText(int, const std::string&) override {}
     void HideFileMessage() override {}
 
     int OpenSuitChooser() override {

@@ -50,7 +50,7 @@ void TurnFlow::ShowStockPile(int count, bool force) {
         backs = 1;
     if (backs == E.StockImagesShown)
         return;
-    View.ShowStockPile(backs);
+    View.ShowStockBacks(backs);
     E.StockImagesShown = backs;
     View.Sleep(200);
     View.Repaint();

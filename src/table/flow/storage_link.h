@@ -8,6 +8,9 @@
 class FileStorage : public FlowStorage {
   public:
     explicit FileStorage(GameLog& log) : log_(log) {}
+    void StartLog(Engine& engine) override;
+    void CloseLog(Engine& engine) override;
+    bool LoadGame(Engine& engine) override;
     void LogState(const Engine& engine, const std::string& text) override;
     void SaveConfig(const Engine& engine) override;
     void CountFirstDeal(Engine& engine) override;

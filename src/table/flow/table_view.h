@@ -15,6 +15,15 @@ enum class StatusColour { Aqua, Yellow, White };
 // Buttons as the hand slots and the stock tell them apart.
 enum class MouseButton { Left, Right, Other };
 
+// What the options panel shows ticked when START is pressed; 0 where no button of a row is.
+struct ChosenOptions {
+    int32_t PlayUntil = 0;
+    int32_t PlayerCount = 0;
+    bool QuickDeal = true;
+    bool SortByPoints = false;
+    bool ProgressiveTwos = false;
+};
+
 // The score grid's cell texts: [row][column], row 0 the header, rows 1..5 the seats.
 using ScoreGridTexts = std::array<std::array<std::string, 12>, 6>;
 
@@ -26,8 +35,17 @@ class TableView {
     virtual void Repaint() = 0;       // repaints the window at once
     virtual void Pause(int ms) = 0;   // repaints, then waits ms milliseconds
     virtual void Sleep(int ms) = 0;   // waits ms milliseconds without repainting first
-    virtual bool Closing() const = 0; // the window is closing: stop at the next step
     virtual void ShowError(const std::string& text) = 0; // reports a file failure in a box
+    // The event in hand is over: what follows the table (the keyboard focus, the names a
+    // screen reader reads) catches up with it.
+    virtual void TableChanged() = 0;
+    // A close asked for while an event ran: the last event has returned, the window goes now.
+    virtual void CloseWindow() = 0;
+
+    // ---- Options panel ----------------------------------------------------------------------
+    virtual void ShowSettings() = 0;     // the option controls show the engine's settings
+    virtual void HideOptionsPanel() = 0; // START: the options give way to the deal panel
+    virtual void ShowSeatNames() = 0;    // the seat names of the seats in play, in their places
 
     // ---- Deal panel, seats and counters -----------------------------------------------------
     virtual int CheckedDealSize() const = 0; // 4..7 from the checked deal button, 0 when none
@@ -46,7 +64,7 @@ class TableView {
     virtual void SetSlotTop(int slot, int top) = 0; // moves a slot picture, records its top
 
     // ---- Stock ------------------------------------------------------------------------------
-    virtual void ShowStockPile(int backs) = 0;          // shows that many backs (1..4) on the stock
+    virtual void ShowStockBacks(int backs) = 0;         // shows that many backs (1..4) on the stock
     virtual void MoveStockCard(int seat, int step) = 0; // stock card on its way to a seat, 0..6
     virtual void FlipStockCard(int step) = 0;           // stock card turning to the discards, 0..3
     virtual void ReturnStockCard() = 0;                 // stock card back on the stock, visible
@@ -81,7 +99,7 @@ class TableView {
     virtual void ShowFinalScore(const std::string& text) = 0; // "Score " and the rating
     virtual void ShowSaveBox() = 0; // refills the saved-game lists, shows the "Save Game" box
     virtual void HideSaveBox() = 0; // hides and disables the "Save Game" box
-    virtual void ShowFileMessage(int kind, const std::string& text) = 0; // 1 loaded, 2 saved
+    virtual void ShowFileMessageText(int kind, const std::string& text) = 0; // 1 loaded, 2 saved
     virtual void HideFileMessage() = 0;
 
     // ---- Suit chooser -----------------------------------------------------------------------

@@ -5,26 +5,59 @@
 TurnFlow::TurnFlow(Engine& engine, TableView& view, FlowStorage& storage)
     : E(engine), View(view), Storage(storage) {}
 
-// A pause lets the window breathe; should an event slip through meanwhile, it must not start
-// a second turn sequence inside the first. The busy mark refuses it.
-void TurnFlow::RunHandler(const std::function<void()>& body) {
-    if (Busy_ || View.Closing())
-        return;
-    Busy_ = true;
+// Handlers may nest: the suit chooser and the pauses let the window breathe, and the chooser
+// takes input. Each one is counted, so that the window never goes from under a handler.
+void TurnFlow::RunEvent(const std::function<void()>& body) {
+    ++Depth_;
+    std::string failure;
     try {
         body();
-    } catch (...) {
-        Busy_ = false;
-        PendingError_.clear();
-        throw;
+    } catch (const std::exception& error) {
+        failure = error.what();
+    }
+    EndEvent(failure);
+}
+
+// A pause lets the window breathe; should an event slip through meanwhile, it must not start
+// a second turn sequence inside the first. The busy mark refuses it.
+void TurnFlow::RunTurnEvent(const std::function<void()>& body) {
+    if (Busy_ || Closing_)
+        return;
+    ++Depth_;
+    Busy_ = true;
+    std::string failure;
+    try {
+        body();
+    } catch (const std::exception& error) {
+        failure = error.what();
     }
     Busy_ = false;
-    if (PendingError_.empty())
-        return;
-    const std::string text = PendingError_;
+    // A failure that ended the sequence is the one the player hears of.
+    if (failure.empty())
+        failure = PendingError_;
     PendingError_.clear();
-    if (!View.Closing())
-        View.ShowError(text);
+    EndEvent(failure);
+}
+
+void TurnFlow::EndEvent(const std::string& failure) {
+    --Depth_;
+    if (!failure.empty() && !Closing_)
+        View.ShowError(failure);
+    if (Depth_ > 0)
+        return;
+    if (Closing_)
+        View.CloseWindow();
+    else
+        View.TableChanged();
+}
+
+bool TurnFlow::AskToClose() {
+    Closing_ = true;
+    return Depth_ == 0;
+}
+
+void TurnFlow::FormClose() {
+    Storage.CloseLog(E);
 }
 
 // A file that fails must not stop a turn half-way: the failure is kept and shown once the

@@ -13,9 +13,22 @@
 #include "table/flow/flow_storage.h"
 #include "table/flow/table_view.h"
 
+// The seat-3 name that shows the computer hands face up for the rest of the run.
+std::string RevealWord();
+
 class TurnFlow {
   public:
     TurnFlow(Engine& engine, TableView& view, FlowStorage& storage);
+
+    // ---- The event boundary -----------------------------------------------------------------
+    // Every handler of the window runs inside it. A failure that ends a handler is shown in a
+    // box (never while the window closes); a close asked for meanwhile waits until the last
+    // handler has returned, and the window then goes.
+    void RunEvent(const std::function<void()>& body);
+    // Asks the window to close: true when it may go at once, false when it goes once the
+    // handler in progress has returned (the flow stops at its next step).
+    bool AskToClose();
+    bool Closing() const { return Closing_; }
 
     // ---- Events forwarded by the window -----------------------------------------------------
     void ImageDealClick();                                   // the DEAL button
@@ -23,29 +36,33 @@ class TurnFlow {
     void Image53MouseDown(MouseButton button);               // a press on the stock
     void Image37Click();                                     // CLOSE under the score grid
     void ComboBox3KeyDown(int key, const std::string& text); // a key in the "Save Game" box
-    void ShowFileMessage(int kind); // "loaded" (1) or "saved" (2) message for SaveName
+    void ComboBox2KeyDown(int key, const std::string& text); // a key in the "Saved Games" box
+    void Image20Click(const ChosenOptions& chosen);          // START
+    void FormClose();                                        // the window goes
 
     // ---- Table state owned by the flow ------------------------------------------------------
     int PileDepth() const { return PileDepth_; }
     bool ScoreGridUp() const { return ScoreGridUp_; }
     bool Busy() const { return Busy_; }
-
-    // Shows up to count backs on the stock, never more than are left to draw and never none;
-    // the options panel also calls it, forced, when the table is laid out.
+    // Shows up to count backs on the stock, never more than are left to draw and never none.
     void ShowStockPile(int count, bool force);
 
   private:
-    // Runs one event to its end unless another is still running, then reports the first file
-    // failure it met.
-    void RunHandler(const std::function<void()>& body);
+    // A turn sequence: one event of the boundary, refused while another turn sequence runs
+    // or the window closes; a file failure met on the way is shown once it has ended.
+    void RunTurnEvent(const std::function<void()>& body);
+    void EndEvent(const std::string& failure);
+
+    // ---- Options panel ----------------------------------------------------------------------
+    void ApplyChosenOptions(const ChosenOptions& chosen);
+    void StartHiddenModes();
 
     // ---- Round controller -------------------------------------------------------------------
-    void TurnFirstDiscard();
     void ComputerTurn();
     int ComputerDrawsUntilPlayable(int seat, int& drawn);
     void PlayComputerJackChain(int seat, int& card);
     void FinishComputerTurn(int seat, int card);
-    void RunTwosAfterComputer();
+    bool RunTwosChain(bool advanceFirst, bool checkFirst);
     bool PlayChainedTwo(bool advanceFirst);
     void DrawTwoPenalty(bool advanceFirst);
     void ContinueAfterHumanPlay(int card);
@@ -64,7 +81,6 @@ class TurnFlow {
     std::pair<int, bool> PlayJackChain(int card);
     int HumanSlotNow(int card, int chosenSlot) const; // where a chained card stands now
     void PlayHumanCard(int card, int slot);
-    void RemoveFromHumanHand(int card);
     void OpenSuitChooser(int slot);
     void CommitHumanPlay(int card, int slot, bool chainPlayed);
     void HumanPasses();
@@ -95,6 +111,7 @@ class TurnFlow {
     void ShowSeatTotals();
     std::string SeatTotalSuffix(int seat) const;
     void ShowReshuffleNotice();
+    void ShowFileMessage(int kind); // "loaded" (1) or "saved" (2) message for SaveName
 
     // ---- Files ------------------------------------------------------------------------------
     // The line is made only when the log is on: most runs never write one, and the computer
@@ -111,6 +128,8 @@ class TurnFlow {
     FlowStorage& Storage;
     int PileDepth_ = 0;
     bool ScoreGridUp_ = false;
-    bool Busy_ = false;
-    std::string PendingError_; // the first file failure of the running handler
+    bool Busy_ = false;        // a turn sequence runs
+    int Depth_ = 0;            // handlers on the stack; the window may not go while one runs
+    bool Closing_ = false;     // the window was asked to close
+    std::string PendingError_; // the first file failure of the running turn sequence
 };
