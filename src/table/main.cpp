@@ -2,17 +2,12 @@
 // flow that plays on them, then the window system's loop until the table closes.
 #include <QApplication>
 #include <csignal>
-#include <memory>
 
 #include "art/window_art.h"
 #include "engine/engine.h"
-#include "storage/game_log.h"
 #include "storage/storage.h"
-#include "suitchooser/tform2.h"
-#include "table/flow/storage_link.h"
-#include "table/flow/turn_flow.h"
+#include "table/game_table.h"
 #include "table/pacer.h"
-#include "table/tform1.h"
 
 int main(int argc, char* argv[]) {
     // A write the system refuses (a file grown past the player's limit, a reader gone away)
@@ -24,16 +19,8 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     InstallFontSubstitutes();
-    GameLog log;
-    FileStorage storage(log);
     RealPacer pacer;
-    TForm1 form1(engine, pacer, log);
-    pacer.SetWindow(&form1);
-    form1.SetSuitChooser(std::make_unique<TForm2>(engine));
-    TurnFlow flow(engine, form1, storage);
-    form1.SetTurnFlow(&flow);
-    form1.show();
-    const int result = application.exec();
-    form1.SetTurnFlow(nullptr);
-    return result;
+    GameTable table(engine, pacer);
+    table.form1.show();
+    return application.exec();
 }

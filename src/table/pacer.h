@@ -13,6 +13,7 @@ class Pacer {
     virtual ~Pacer() = default;
     virtual void Pause(int ms) = 0; // repaint, then wait
     virtual void Sleep(int ms) = 0; // wait only
+    virtual void SetWindow(QWidget*) {} // the window a pause repaints
 };
 
 // What the real pacer reads the time from and waits on; a test gives it a clock of its own.
@@ -49,7 +50,7 @@ class RealPacer : public Pacer {
     RealPacer() : clock_(&ownClock_) {}
     explicit RealPacer(PacerClock& clock) : clock_(&clock) {}
 
-    void SetWindow(QWidget* window) { window_ = window; }
+    void SetWindow(QWidget* window) override { window_ = window; }
     void Pause(int ms) override;
     void Sleep(int ms) override;
 

@@ -14,9 +14,9 @@
 
 #include "engine/engine.h"
 #include "table/flow/table_view.h"
+#include "table/tform1_design.h"
 
 class FocusRing;
-class GameLog;
 struct RulesPage;
 class Pacer;
 class PictureBox;
@@ -42,10 +42,11 @@ class BitmapError : public std::runtime_error {
 class TForm1 : public QWidget, public TableView {
     Q_OBJECT
   public:
-    TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent = nullptr);
+    TForm1(Engine& engine, Pacer& pacer, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The turn flow that plays on this table; the play controls do nothing without one.
+    // The turn flow that plays on this table and holds the boundary every handler runs in;
+    // the controls do nothing without one.
     void SetTurnFlow(TurnFlow* flow) { flow_ = flow; }
     TurnFlow* Flow() const { return flow_; }
 
@@ -61,20 +62,30 @@ class TForm1 : public QWidget, public TableView {
     void FormClose();
     int FindFiles(const std::string& folder); // lists every saved game below the folder
     static QPoint CentredWindowPosition(QSize desktop);
+    // The design's centring, in steps of three pixels: where something inner wide stands in
+    // something outer wide.
+    static int Centre(int outer, int inner);
     void SetSuitChooser(std::unique_ptr<TForm2> chooser); // the table owns it from then on
     TForm2* SuitChooser() const { return chooser_.get(); }
 
-    // ---- Controls of the window's design (tform1_design.cpp) ----------------------------------
-    QWidget* Control(const QString& name) const;
-    PictureBox* Picture(const QString& name) const;
-    TextLabel* Label(const QString& name) const;
-    QRadioButton* Radio(const QString& name) const;
-    QCheckBox* Check(const QString& name) const;
-    QComboBox* Combo(const QString& name) const;
-    QPlainTextEdit* Memo1() const;
-    QTableWidget* StringGrid1() const;
-    PictureBox* HandSlot(int slot) const;    // Image1 .. Image19; nullptr outside 1..19
-    PictureBox* SeatPicture(int seat) const; // Image21, Image31, Image41, Image35 for seats 2..5
+    // ---- Controls of the window's design (tform1_design.h, tform1_design.cpp) ----------------
+    // One member per control, under the design's own name and of its own class (Image53 the
+    // stock, GroupBox1 the deal panel, Label11 the status text's shadow, ...).
+#define TFORM1_DECLARE_CONTROL(name, kind, ...) ControlOf<ControlKind::kind>* name = nullptr;
+    TFORM1_DESIGN(TFORM1_DECLARE_CONTROL)
+#undef TFORM1_DECLARE_CONTROL
+    // Controls that come in rows.
+    PictureBox* HandSlot(int slot) const;             // Image1 .. Image19; nullptr outside 1..19
+    PictureBox* SeatPicture(int seat) const;          // Image21, Image31, Image41, Image35: seats 2..5
+    std::array<TextLabel*, 6> SeatLabels() const;     // Label1 .. Label4, Label29: seats 1..5
+    std::array<PictureBox*, 4> TurnArrows() const;    // Image81 .. Image84: arrow kinds 1..4
+    std::array<PictureBox*, 4> SuitMarkers() const;   // Image71 .. Image74: suits 0..3
+    std::array<PictureBox*, 4> StockPictures() const; // Image53, Image52, ...: the top card first
+    std::array<PictureBox*, 4> DiscardEdges() const;  // Image38, Image39, ...: the nearest first
+    std::array<QRadioButton*, 4> DealRadios() const;  // RadioButton1 .. 4: 4 to 7 cards
+    std::array<QRadioButton*, 5> TargetRadios() const; // RadioButton5 .. 9: 100 to 350 points
+    std::array<QRadioButton*, 3> PlayerRadios() const; // RadioButton10 .. 12: 3 to 5 players
+    PictureBox* DesignPicture(int design) const;       // Image24, Image26, Image25, Image27
 
     // ---- Card sheets, loaded by the start-up --------------------------------------------------
     const QImage& DeckBitmap() const { return deckBitmap_; }
@@ -102,8 +113,7 @@ class TForm1 : public QWidget, public TableView {
     void Frame(PictureBox* picture);
 
     // ---- Stock pile (tform1_stock_pile.cpp) ---------------------------------------------------
-    void ShowStockPile(int count, bool force); // repaints only when the number of backs changes
-    void ShowStockPile(int backs) override;    // paints that many backs
+    void ShowStockBacks(int backs) override;
     void MoveStockCard(int seat, int step) override;
     void FlipStockCard(int step) override;
     void ReturnStockCard() override;
@@ -144,17 +154,19 @@ class TForm1 : public QWidget, public TableView {
     void Image53MouseDown(Qt::MouseButton button);
     void Image37Click(); // CLOSE under the score grid
     void ComboBox3KeyDown(int key);
-    int CheckedDealSize() const override;
     void HideDealPanel() override;
     void ShowDealPanel() override;
     void Repaint() override;
     void Pause(int ms) override;
     void Sleep(int ms) override;
-    bool Closing() const override { return closing_; }
+    void CloseWindow() override;
     int OpenSuitChooser() override;
 
     // ---- Options panel (tform1_options_panel.cpp) ---------------------------------------------
-    void ShowSettings();
+    void ShowSettings() override;
+    int CheckedDealSize() const override;
+    void HideOptionsPanel() override;
+    void ShowSeatNames() override;
     void DesignClick(int design); // Image24Click .. Image27Click
     void ComboBox1Change(int index);
     void ComboBox1KeyDown(int key);
@@ -162,8 +174,7 @@ class TForm1 : public QWidget, public TableView {
 
     // ---- Saved games (tform1_saved_games.cpp) -------------------------------------------------
     void ComboBox2KeyDown(int key);
-    void ShowFileMessage(int kind); // 1 loaded, 2 saved; stays two seconds
-    void ShowFileMessage(int kind, const std::string& text) override;
+    void ShowFileMessageText(int kind, const std::string& text) override;
     void HideFileMessage() override;
     void ShowSaveBox() override;
     void HideSaveBox() override;
@@ -188,17 +199,13 @@ class TForm1 : public QWidget, public TableView {
     FocusRing* HandRing() const { return handRing_; }
     FocusRing* ButtonRing() const { return buttonRing_; }
 
-    // ---- Names for assistive technology (tform1_accessibility.cpp) ----------------------------
+    // ---- After the table changes (tform1_accessibility.cpp) ----------------------------------
+    // The one place where the keyboard focus and the names a screen reader reads catch up
+    // with the table: at the end of every event and before every repaint. Drawing only draws.
+    void TableChanged() override;
     static QString CardName(int card); // "seven of hearts", "joker"; empty for no card
-    void NameHandSlots();
-    void NameStock();
-    void NameSeat(int seat, int count, bool faceUp);
-    void NameDiscardTop(int card);
 
-    // ---- Handler boundary (tform1_start_up.cpp) -----------------------------------------------
-    // Runs one event handler; a file or bitmap failure inside it ends the handler and is shown
-    // in a message box, and the game goes on.
-    template <class Handler> void Guarded(Handler&& handler);
+    // ---- Failures (tform1_start_up.cpp) -------------------------------------------------------
     void ShowError(const QString& text);
     void ShowError(const std::string& text) override;
     // Replaces the message box, for tests.
@@ -218,9 +225,9 @@ class TForm1 : public QWidget, public TableView {
     void ConnectHandlers();
     // Connects a control's signal to a handler that runs inside the handler boundary.
     template <class Sender, class... Args, class Handler>
-    void On(const QString& name, void (Sender::*signal)(Args...), Handler handler);
+    void On(Sender* sender, void (Sender::*signal)(Args...), Handler handler);
     // Key-down handlers of the editable boxes; they get the key code (13 for Enter).
-    void OnKeyDown(const QString& comboName, std::function<void(int)> handler);
+    void OnKeyDown(QComboBox* combo, std::function<void(int)> handler);
 
     // Start-up steps (tform1_start_up.cpp)
     void LoadPatternsStep();
@@ -237,12 +244,13 @@ class TForm1 : public QWidget, public TableView {
     void DrawDesignThumbnails(const QImage& sheet);
 
     // Options panel helpers (tform1_options_panel.cpp)
-    void PlaceSeatLabels();
+    ChosenOptions CheckedOptions() const;
 
     // Play control helpers (tform1_play_events.cpp)
     void ConnectPlayHandlers();
-    void RunTurnSequence(const std::function<void()>& body);
-    void CloseIfAsked(); // a close that came while a handler ran is carried out after it
+    // Runs a handler inside the turn flow's event boundary.
+    void RunEvent(const std::function<void()>& handler);
+    bool Closing() const; // the window was asked to close and waits for a handler to end
 
     // Rules viewer helper (tform1_rules_viewer.cpp)
     void ShowRulesPage(const RulesPage& page);
@@ -251,9 +259,9 @@ class TForm1 : public QWidget, public TableView {
     void SetUpKeyboard();
     bool KeyFilter(QObject* watched, QEvent* event);
     bool TypingInBox() const;
-    bool Shown(const char* name) const;
+    bool Shown(const QWidget* control) const;
     bool ClickReaches(QWidget* control, QPoint at) const;
-    bool Press(const char* picture);
+    bool Press(PictureBox* picture);
     void PressHandSlot(Qt::MouseButton button);
     bool RulesKey(int key);
     bool OptionsKey(int key);
@@ -264,13 +272,16 @@ class TForm1 : public QWidget, public TableView {
     void UpdateFocusRings();
     void UseKeys(bool used);
 
-    // Names helper (tform1_accessibility.cpp)
+    // Names (tform1_accessibility.cpp)
     void NameControls();
+    void NameHandSlots();
+    void NameStock();
+    void NameSeats();
+    void NameSeat(int seat, int count, bool faceUp);
+    void NameDiscardTop();
 
     Engine& engine_;
     Pacer& pacer_;
-    GameLog& log_;
-    QHash<QString, QWidget*> controls_;
     QHash<QObject*, std::function<void(int)>> keyDownHandlers_;
     std::array<PictureBox*, 20> handSlots_{};
     QImage deckBitmap_;
@@ -285,8 +296,12 @@ class TForm1 : public QWidget, public TableView {
     std::unique_ptr<TForm2> chooser_;
     std::function<void(const QString&)> errorReporter_;
     TurnFlow* flow_ = nullptr;
-    int handlerDepth_ = 0; // handlers on the stack; the window may not go while one runs
-    bool closing_ = false; // the window was asked to close; it goes once no handler runs
+    // What the seat fans and the discard pile show, for their names.
+    // Cards shown and face up, seats 2..5; -1 before a seat's fan is first drawn.
+    std::array<std::pair<int, bool>, 6> seatFans_ = {
+        {{-1, false}, {-1, false}, {-1, false}, {-1, false}, {-1, false}, {-1, false}}};
+    int discardTopCard_ = 0;
+    bool handRedrawn_ = false; // the keys follow the card they stood on at the next hook
     // The card in flight: where it set off and how far it moves at each step.
     QPoint flightStart_;
     QPoint flightStep_;
@@ -298,38 +313,8 @@ class TForm1 : public QWidget, public TableView {
     FocusRing* buttonRing_ = nullptr; // round a picture button of the options panel
 };
 
-// Counts a handler on the stack for as long as it runs.
-class HandlerScope {
-  public:
-    explicit HandlerScope(int& depth) : depth_(depth) { ++depth_; }
-    ~HandlerScope() { --depth_; }
-    HandlerScope(const HandlerScope&) = delete;
-    HandlerScope& operator=(const HandlerScope&) = delete;
-
-  private:
-    int& depth_;
-};
-
-template <class Handler> void TForm1::Guarded(Handler&& handler) {
-    {
-        const HandlerScope scope(handlerDepth_);
-        try {
-            handler();
-        } catch (const std::exception& error) {
-            // A window on its way out shows no more boxes.
-            if (!closing_)
-                ShowError(QString::fromStdString(error.what()));
-        }
-    }
-    CloseIfAsked();
-}
-
 template <class Sender, class... Args, class Handler>
-void TForm1::On(const QString& name, void (Sender::*signal)(Args...), Handler handler) {
-    auto* sender = qobject_cast<Sender*>(Control(name));
+void TForm1::On(Sender* sender, void (Sender::*signal)(Args...), Handler handler) {
     connect(sender, signal, this,
-            [this, handler](Args... args) { Guarded([&] { handler(args...); }); });
+            [this, handler](Args... args) { RunEvent([&] { handler(args...); }); });
 }
-
-// The seat-3 name that shows the computer hands face up for the rest of the run.
-std::string RevealWord();

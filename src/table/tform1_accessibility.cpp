@@ -17,61 +17,6 @@ constexpr std::array<const char*, 14> kRankNames = {
     "eight", "nine", "ten",   "jack", "queen", "king", "joker",
 };
 constexpr std::array<const char*, 4> kSuitNames = {"diamonds", "clubs", "hearts", "spades"};
-constexpr int kRestingTop = 496;
-
-struct ControlName {
-    const char* control;
-    const char* name;
-    const char* description;
-};
-
-constexpr std::array kControlNames = {
-    ControlName{"Image20", "Start", "Enter starts the game with these options"},
-    ControlName{"ImageDeal", "Deal", "Enter deals; 4 to 7 choose the cards dealt"},
-    ControlName{"Image33", "View rules", "F1"},
-    ControlName{"Image29", "Page down", "Page Down key"},
-    ControlName{"Image30", "Page up", "Page Up key"},
-    ControlName{"Image28", "Exit the rules", "Escape"},
-    ControlName{"Image37", "Close the scores", "Enter or Escape"},
-    ControlName{"Image24", "Card back 1", ""},
-    ControlName{"Image26", "Card back 2", ""},
-    ControlName{"Image25", "Card back 3", ""},
-    ControlName{"Image27", "Card back 4", ""},
-    ControlName{"RadioButton1", "4 cards", "key 4"},
-    ControlName{"RadioButton2", "5 cards", "key 5"},
-    ControlName{"RadioButton3", "6 cards", "key 6"},
-    ControlName{"RadioButton4", "7 cards", "key 7"},
-    ControlName{"RadioButton5", "Play until 100 points", ""},
-    ControlName{"RadioButton6", "Play until 200 points", ""},
-    ControlName{"RadioButton7", "Play until 250 points", ""},
-    ControlName{"RadioButton8", "Play until 300 points", ""},
-    ControlName{"RadioButton9", "Play until 350 points", ""},
-    ControlName{"RadioButton10", "3 players", ""},
-    ControlName{"RadioButton11", "4 players", ""},
-    ControlName{"RadioButton12", "5 players", ""},
-    ControlName{"CheckBox1", "Quick deal", ""},
-    ControlName{"CheckBox2", "Sort cards by points", ""},
-    ControlName{"CheckBox3", "Progressive twos", ""},
-    ControlName{"ComboBox1", "Change names", "pick a seat, type the new name, then Enter"},
-    ControlName{"ComboBox2", "Saved games", "pick a game, then Enter to load it"},
-    ControlName{"ComboBox3", "Save game", "type a name, then Enter"},
-    ControlName{"Memo1", "Rules", "Page Down, Page Up, Escape"},
-    ControlName{"StringGrid1", "Scores", "Enter or Escape closes"},
-    ControlName{"Image53", "stock", "D draws a card; with 19 cards it passes"},
-    ControlName{"Image60", "discard pile", ""},
-    ControlName{"Image81", "turn arrow", ""},
-    ControlName{"Image82", "turn arrow", ""},
-    ControlName{"Image83", "turn arrow", ""},
-    ControlName{"Image84", "turn arrow", ""},
-    ControlName{"Image71", "diamonds to follow", ""},
-    ControlName{"Image72", "clubs to follow", ""},
-    ControlName{"Image73", "hearts to follow", ""},
-    ControlName{"Image74", "spades to follow", ""},
-};
-
-constexpr std::array kButtonPictures = {"Image20", "ImageDeal", "Image33", "Image29",
-                                        "Image30", "Image28",   "Image37", "Image24",
-                                        "Image25", "Image26",   "Image27", "Image53"};
 
 // Changes a name only when it changed, so a screen reader hears only news.
 void Name(QWidget* control, const QString& name, const QString& description) {
@@ -101,13 +46,62 @@ QString TForm1::CardName(int card) {
 }
 
 void TForm1::NameControls() {
-    for (const ControlName& entry : kControlNames) {
-        Name(Control(QString::fromLatin1(entry.control)), QString::fromLatin1(entry.name),
+    struct ControlName {
+        QWidget* control;
+        const char* name;
+        const char* description;
+    };
+    const std::array<ControlName, 41> names = {{
+        {Image20, "Start", "Enter starts the game with these options"},
+        {ImageDeal, "Deal", "Enter deals; 4 to 7 choose the cards dealt"},
+        {Image33, "View rules", "F1"},
+        {Image29, "Page down", "Page Down key"},
+        {Image30, "Page up", "Page Up key"},
+        {Image28, "Exit the rules", "Escape"},
+        {Image37, "Close the scores", "Enter or Escape"},
+        {Image24, "Card back 1", ""},
+        {Image26, "Card back 2", ""},
+        {Image25, "Card back 3", ""},
+        {Image27, "Card back 4", ""},
+        {RadioButton1, "4 cards", "key 4"},
+        {RadioButton2, "5 cards", "key 5"},
+        {RadioButton3, "6 cards", "key 6"},
+        {RadioButton4, "7 cards", "key 7"},
+        {RadioButton5, "Play until 100 points", ""},
+        {RadioButton6, "Play until 200 points", ""},
+        {RadioButton7, "Play until 250 points", ""},
+        {RadioButton8, "Play until 300 points", ""},
+        {RadioButton9, "Play until 350 points", ""},
+        {RadioButton10, "3 players", ""},
+        {RadioButton11, "4 players", ""},
+        {RadioButton12, "5 players", ""},
+        {CheckBox1, "Quick deal", ""},
+        {CheckBox2, "Sort cards by points", ""},
+        {CheckBox3, "Progressive twos", ""},
+        {ComboBox1, "Change names", "pick a seat, type the new name, then Enter"},
+        {ComboBox2, "Saved games", "pick a game, then Enter to load it"},
+        {ComboBox3, "Save game", "type a name, then Enter"},
+        {Memo1, "Rules", "Page Down, Page Up, Escape"},
+        {StringGrid1, "Scores", "Enter or Escape closes"},
+        {Image53, "stock", "D draws a card; with 19 cards it passes"},
+        {Image60, "discard pile", ""},
+        {Image81, "turn arrow", ""},
+        {Image82, "turn arrow", ""},
+        {Image83, "turn arrow", ""},
+        {Image84, "turn arrow", ""},
+        {Image71, "diamonds to follow", ""},
+        {Image72, "clubs to follow", ""},
+        {Image73, "hearts to follow", ""},
+        {Image74, "spades to follow", ""},
+    }};
+    for (const ControlName& entry : names) {
+        Name(entry.control, QString::fromLatin1(entry.name),
              QString::fromLatin1(entry.description));
     }
-    for (const char* name : kButtonPictures)
-        Picture(QString::fromLatin1(name))->SetAccessibleRole(QAccessible::Button);
-    for (int slot = 1; slot <= 19; ++slot)
+    for (PictureBox* button : {Image20, ImageDeal, Image33, Image29, Image30, Image28, Image37,
+                               Image24, Image25, Image26, Image27, Image53})
+        button->SetAccessibleRole(QAccessible::Button);
+    for (int slot = 1; slot <= kHandLimit; ++slot)
         HandSlot(slot)->SetAccessibleRole(QAccessible::Button);
     setAccessibleName(windowTitle());
 }
@@ -115,32 +109,50 @@ void TForm1::NameControls() {
 void TForm1::NameHandSlots() {
     const Hand& hand = engine_.Hands[1];
     int shown = 0;
-    for (int slot = 1; slot <= 19; ++slot)
+    for (int slot = 1; slot <= kHandLimit; ++slot)
         shown += HandSlot(slot)->isHidden() ? 0 : 1;
-    for (int slot = 1; slot <= 19; ++slot) {
+    for (int slot = 1; slot <= kHandLimit; ++slot) {
         PictureBox* picture = HandSlot(slot);
         if (picture->isHidden()) {
             Name(picture, QString(), QString());
             continue;
         }
         QString where = QStringLiteral("card %1 of %2 in your hand").arg(slot).arg(shown);
-        if (picture->y() < kRestingTop)
+        if (picture->y() < kRestingHandTop)
             where += QStringLiteral(", raised for a chain");
         Name(picture, CardName(hand.slot[slot]), where);
     }
 }
 
+void TForm1::TableChanged() {
+    if (handRedrawn_) {
+        handRedrawn_ = false;
+        FollowHand();
+    }
+    NameHandSlots();
+    NameStock();
+    NameSeats();
+    NameDiscardTop();
+    UpdateFocusRings();
+}
+
 void TForm1::NameStock() {
     const int left = std::max(engine_.StockCardsLeft(), 0);
-    Name(Picture(QStringLiteral("Image53")),
+    Name(Image53,
          QStringLiteral("stock, %1 left to draw").arg(Cards(left)),
          QStringLiteral("D draws a card; with 19 cards it passes"));
 }
 
+void TForm1::NameSeats() {
+    for (int seat = 2; seat <= 5; ++seat) {
+        const auto [count, faceUp] = seatFans_[seat];
+        if (count >= 0)
+            NameSeat(seat, count, faceUp);
+    }
+}
+
 void TForm1::NameSeat(int seat, int count, bool faceUp) {
     PictureBox* picture = SeatPicture(seat);
-    if (picture == nullptr)
-        return;
     const QString who = QString::fromStdString(engine_.PlayerNames[seat]);
     const int shown = std::clamp(count, 0, 52);
     const QString name = shown > 0 ? QStringLiteral("%1, %2").arg(who, Cards(shown))
@@ -153,9 +165,9 @@ void TForm1::NameSeat(int seat, int count, bool faceUp) {
     Name(picture, name, faceUp ? cards.join(QStringLiteral(", ")) : QStringLiteral("face down"));
 }
 
-void TForm1::NameDiscardTop(int card) {
-    const QString face = CardName(card);
-    Name(Picture(QStringLiteral("Image60")),
+void TForm1::NameDiscardTop() {
+    const QString face = CardName(discardTopCard_);
+    Name(Image60,
          face.isEmpty() ? QStringLiteral("discard pile") : QStringLiteral("discard pile, ") + face,
          face);
 }

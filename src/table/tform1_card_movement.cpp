@@ -10,8 +10,6 @@ constexpr int kCardHeight = 98;
 constexpr QPoint kPileTop(552, 248);
 constexpr int kEdgeWidth = 11;
 
-// The edge strips from the one nearest the pile outwards.
-constexpr std::array<const char*, 4> kEdges = {"Image38", "Image39", "Image40", "Image42"};
 constexpr int kNearestEdgeLeft = 542;
 constexpr std::array<int, 4> kRaisedEdgeLefts = {592, 581, 570, 559};
 
@@ -43,13 +41,13 @@ void TForm1::PaintFace(int card, PictureBox* picture) {
 }
 
 void TForm1::StartCardFlight(int card, int seat, int slot) {
-    PaintFace(card, Picture(QStringLiteral("Image61")));
+    PaintFace(card, Image61);
     QPoint start;
     switch (seat) {
     case 1:
         start = slot >= 1 && slot <= 20
                     ? QPoint(engine_.HandCardLeft[slot], engine_.HandCardTop[slot])
-                    : QPoint(476, 496);
+                    : QPoint(476, kRestingHandTop);
         break;
     case 2:
         start = {124, 272};
@@ -85,61 +83,63 @@ void TForm1::StartCardFlight(int card, int seat, int slot) {
 }
 
 void TForm1::MoveCardFlight(int step, int pileDepth) {
-    QWidget* card = Control(QStringLiteral("Image61"));
+    QWidget* card = Image61;
     card->move(step == 6 ? kPileTop : flightStart_ + step * flightStep_);
     if (step == 1)
         card->show();
     if (step != 5)
         return;
+    // The edge strips from the one nearest the pile outwards.
+    const std::array<PictureBox*, 4> strips = DiscardEdges();
     for (int i = 0; i < 4; ++i)
         if (pileDepth > i)
-            Control(QString::fromLatin1(kEdges[i]))->show();
+            strips[i]->show();
     if (pileDepth <= 0)
         return;
     // Every strip takes the picture of the one nearer the pile; the nearest takes the edge of
     // the top card that is about to be covered.
     std::array<QImage, 4> edges;
     edges[0] = QImage(kEdgeWidth, kCardHeight, QImage::Format_RGB32);
-    const QImage& top = Picture(QStringLiteral("Image60"))->Picture();
+    const QImage& top = Image60->Picture();
     for (int y = 0; y < kCardHeight; ++y)
         for (int x = 0; x < kEdgeWidth; ++x)
             edges[0].setPixel(x, y, top.valid(x, y) ? DarkenedEdge(top.pixel(x, y), x) : 0);
     for (int i = 1; i < 4; ++i)
-        edges[i] = Picture(QString::fromLatin1(kEdges[i - 1]))->Picture();
+        edges[i] = strips[i - 1]->Picture();
     for (int i = 0; i < 4; ++i)
         if (!edges[i].isNull())
-            Picture(QString::fromLatin1(kEdges[i]))->SetPicture(edges[i]);
+            strips[i]->SetPicture(edges[i]);
 }
 
 void TForm1::EndCardFlight() {
-    Control(QStringLiteral("Label11"))->hide();
-    Control(QStringLiteral("Label12"))->hide();
-    Control(QStringLiteral("Image61"))->hide();
+    Label11->hide();
+    Label12->hide();
+    Image61->hide();
 }
 
 void TForm1::ShowDiscardTop(int card) {
-    PaintFace(card, Picture(QStringLiteral("Image60")));
-    Control(QStringLiteral("Label6"))->show();
-    NameDiscardTop(card);
+    PaintFace(card, Image60);
+    Label6->show();
+    discardTopCard_ = card;
 }
 
 void TForm1::ShowDiscardPictures() {
-    Control(QStringLiteral("Image60"))->show();
-    Control(QStringLiteral("Image61"))->show();
-    Control(QStringLiteral("Image38"))->move(kNearestEdgeLeft, kPileTop.y());
+    Image60->show();
+    Image61->show();
+    Image38->move(kNearestEdgeLeft, kPileTop.y());
 }
 
 // At the end of a round the pile moves up out of the way of the revealed hands.
 void TForm1::RaiseDiscardPile() {
-    Control(QStringLiteral("Label6"))->hide();
-    Control(QStringLiteral("Image60"))->move(602, 122);
+    Label6->hide();
+    Image60->move(602, 122);
     for (int i = 0; i < 4; ++i)
-        Control(QString::fromLatin1(kEdges[i]))->move(kRaisedEdgeLefts[i], 122);
+        DiscardEdges()[i]->move(kRaisedEdgeLefts[i], 122);
 }
 
 void TForm1::HideDiscardPictures() {
-    Control(QStringLiteral("Image60"))->hide();
-    Control(QStringLiteral("Image61"))->hide();
-    for (const char* edge : kEdges)
-        Control(QString::fromLatin1(edge))->hide();
+    Image60->hide();
+    Image61->hide();
+    for (PictureBox* edge : DiscardEdges())
+        edge->hide();
 }

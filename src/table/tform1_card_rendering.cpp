@@ -8,7 +8,6 @@ namespace {
 
 constexpr int kCardWidth = 73;
 constexpr int kCardHeight = 98;
-constexpr int kHandTop = 496;
 constexpr int kFanLength = 505; // the fan surfaces' length along the fan
 constexpr int kSideTop = 272;   // the side seats' fans are centred on this line
 constexpr QRgb kLime = 0xFF00FF00;
@@ -17,18 +16,6 @@ QRect FaceCell(const DecodedCard& card) {
     return {kCardWidth * card.RankIndex, kCardHeight * card.SuitIndex, kCardWidth, kCardHeight};
 }
 
-struct Thumbnail {
-    const char* picture;
-    QRect source;
-};
-
-// Each thumbnail shows the top-left part of one back, inside its outline.
-const std::array<Thumbnail, 4> kThumbnails = {
-    Thumbnail{"Image24", QRect(QPoint(1, 1), QPoint(36, 49))},
-    Thumbnail{"Image25", QRect(QPoint(74, 1), QPoint(109, 49))},
-    Thumbnail{"Image26", QRect(QPoint(1, 99), QPoint(36, 146))},
-    Thumbnail{"Image27", QRect(QPoint(74, 99), QPoint(109, 146))},
-};
 
 } // namespace
 
@@ -66,19 +53,17 @@ void TForm1::ShowHandSlot(int slot, bool visible, bool enabled) {
         return;
     picture->setVisible(visible);
     picture->setEnabled(enabled);
-    picture->move(picture->x(), kHandTop);
+    picture->move(picture->x(), kRestingHandTop);
 }
 
 void TForm1::ShowAllHandSlots(bool visible, bool enabled) {
-    for (int slot = 1; slot <= 19; ++slot)
+    for (int slot = 1; slot <= kHandLimit; ++slot)
         ShowHandSlot(slot, visible, enabled);
-    UpdateFocusRings();
 }
 
 void TForm1::ClearHandSlot(int slot) {
     if (PictureBox* picture = HandSlot(slot))
         picture->ClearPicture();
-    UpdateFocusRings();
 }
 
 // The turn flow orders the hand and waits after it; the window only lays it out.
@@ -86,26 +71,23 @@ void TForm1::DrawHumanHand(int count) {
     engine_.ResetHandCardPositions();
     // The hand is centred on x = 511 with the cards 36 pixels apart.
     const int first = 493 - 18 * count;
-    for (int slot = 1; slot <= 19; ++slot) {
+    for (int slot = 1; slot <= kHandLimit; ++slot) {
         HandSlot(slot)->move(first + 36 * (slot - 1), HandSlot(slot)->y());
     }
     for (int k = 1; k <= std::min(count, 20); ++k) {
         engine_.HandCardLeft[k] = first + 36 * (k - 1);
-        engine_.HandCardTop[k] = kHandTop;
+        engine_.HandCardTop[k] = kRestingHandTop;
     }
     // Each slot goes straight to how it ends up: hiding a slot only to show it again asks the
     // window system where the mouse is, twice, for nothing.
     const Hand& hand = engine_.Hands[1];
-    for (int slot = 1; slot <= 19; ++slot) {
+    for (int slot = 1; slot <= kHandLimit; ++slot) {
         const bool held = slot <= count;
         ShowHandSlot(slot, held, held);
         if (held)
             DrawHandSlot(hand.slot[slot], slot);
     }
-    UpdateFocusRings();
-    NameHandSlots();
-    NameStock();
-    FollowHand();
+    handRedrawn_ = true;
 }
 
 // A chosen card of a jack chain stands raised; its flight to the pile starts where it stands.
@@ -115,8 +97,6 @@ void TForm1::SetSlotTop(int slot, int top) {
         return;
     picture->move(picture->x(), top);
     engine_.HandCardTop[slot] = top;
-    NameHandSlots();
-    UpdateFocusRings();
 }
 
 // The spacing follows the cards the seat really holds, so a fan being dealt does not reflow.
@@ -192,8 +172,7 @@ void TForm1::DrawSeatRow(int seat, int count, bool faceUp) {
         return;
     PictureBox* picture = SeatPicture(seat);
     picture->hide();
-    NameSeat(seat, count, faceUp);
-    NameStock();
+    seatFans_[seat] = {count, faceUp};
     if (count <= 0)
         return;
     const int step = FanSpacing(seat, false);
@@ -215,8 +194,7 @@ void TForm1::DrawSeatColumn(int seat, int count, bool faceUp) {
         return;
     PictureBox* picture = SeatPicture(seat);
     picture->hide();
-    NameSeat(seat, count, faceUp);
-    NameStock();
+    seatFans_[seat] = {count, faceUp};
     if (count < 1)
         return;
     const int step = FanSpacing(seat, true);
@@ -236,13 +214,13 @@ void TForm1::DrawSeatColumn(int seat, int count, bool faceUp) {
 
 void TForm1::PlaceSeat(int seat, bool visible) {
     if (seat == 1) {
-        PictureBox* top = Picture(QStringLiteral("Image60"));
-        PictureBox* flying = Picture(QStringLiteral("Image61"));
+        PictureBox* top = Image60;
+        PictureBox* flying = Image61;
         top->move(552, 248);
-        Control(QStringLiteral("Image38"))->move(542, 248);
-        Control(QStringLiteral("Image39"))->move(531, 248);
-        Control(QStringLiteral("Image40"))->move(520, 248);
-        Control(QStringLiteral("Image42"))->move(509, 248);
+        Image38->move(542, 248);
+        Image39->move(531, 248);
+        Image40->move(520, 248);
+        Image42->move(509, 248);
         top->ClearPicture();
         for (PictureBox* picture : {top, flying}) {
             picture->setVisible(visible);
@@ -285,7 +263,7 @@ void TForm1::PrepareSeatPictures() {
     if (engine_.PlayerCount == 5)
         SeatPicture(4)->NewSurface(kFanLength, kCardHeight);
     // The stock's top card carries the deal to the seats.
-    Control(QStringLiteral("Image53"))->show();
+    Image53->show();
 }
 
 // Seats 2 and 5 sit at the sides, seat 3 at the top; seat 4 at the side with four players and
@@ -307,10 +285,16 @@ void TForm1::ColorCardImage(PictureBox* picture) {
 void TForm1::DrawDesignThumbnails(const QImage& sheet) {
     if (sheet.isNull())
         return;
-    for (const Thumbnail& thumbnail : kThumbnails) {
-        PictureBox* picture = Picture(QString::fromLatin1(thumbnail.picture));
+    // Each thumbnail shows the top-left part of one back, inside its outline.
+    const std::array<std::pair<PictureBox*, QRect>, 4> thumbnails = {{
+        {Image24, QRect(QPoint(1, 1), QPoint(36, 49))},
+        {Image25, QRect(QPoint(74, 1), QPoint(109, 49))},
+        {Image26, QRect(QPoint(1, 99), QPoint(36, 146))},
+        {Image27, QRect(QPoint(74, 99), QPoint(109, 146))},
+    }};
+    for (const auto& [picture, source] : thumbnails) {
         picture->NewSurface(picture->width(), picture->height());
-        ScaledCopy(picture->Canvas(), picture->rect(), sheet, thumbnail.source);
+        ScaledCopy(picture->Canvas(), picture->rect(), sheet, source);
     }
 }
 

@@ -22,24 +22,10 @@
 
 namespace {
 
-constexpr int kHandSlots = 19;
 constexpr int kHandRingMargin = 4;
 constexpr int kButtonRingMargin = 3;
 // A press on a hand card lands where the next card leaves it uncovered.
 constexpr QPoint kHandPressPoint(10, 49);
-
-// The captions that check the deal sizes 4, 5, 6 and 7 when clicked.
-constexpr std::array<const char*, 4> kDealCaptions = {"Label10", "Label13", "Label15", "Label16"};
-
-// The options panel as Tab walks it: players, names, saved games, target, card backs, the
-// switches, START.
-constexpr std::array kOptionsTabOrder = {
-    "RadioButton10", "RadioButton11", "RadioButton12", "ComboBox1",    "ComboBox2", "RadioButton5",
-    "RadioButton6",  "RadioButton7",  "RadioButton8",  "RadioButton9", "Image24",   "Image25",
-    "Image26",       "Image27",       "CheckBox1",     "CheckBox2",    "CheckBox3", "Image20",
-};
-
-constexpr std::array kTabPictures = {"Image24", "Image25", "Image26", "Image27", "Image20"};
 
 bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -51,20 +37,22 @@ void TForm1::SetUpKeyboard() {
     handRing_ = new FocusRing(this, kHandRingMargin);
     // Over the hand, under everything that lies over the hand (the stock's flying card, the
     // panels, the banners).
-    handRing_->stackUnder(Control(QStringLiteral("Label5")));
-    QWidget* options = Control(QStringLiteral("Panel1"));
-    buttonRing_ = new FocusRing(options, kButtonRingMargin);
+    handRing_->stackUnder(Label5);
+    buttonRing_ = new FocusRing(Panel1, kButtonRingMargin);
     buttonRing_->raise();
     // The panel's picture buttons join Tab's walk; a click still gives them no focus, so the
     // mouse player's focus stays where it always was.
-    for (const char* name : kTabPictures)
-        Picture(QString::fromLatin1(name))->setFocusPolicy(Qt::TabFocus);
-    for (size_t i = 1; i < kOptionsTabOrder.size(); ++i) {
-        setTabOrder(Control(QString::fromLatin1(kOptionsTabOrder[i - 1])),
-                    Control(QString::fromLatin1(kOptionsTabOrder[i])));
-    }
-    for (QWidget* control : std::as_const(controls_))
-        control->installEventFilter(this);
+    for (PictureBox* picture : {Image24, Image25, Image26, Image27, Image20})
+        picture->setFocusPolicy(Qt::TabFocus);
+    // The options panel as Tab walks it: players, names, saved games, target, card backs, the
+    // switches, START.
+    const std::array<QWidget*, 18> tabOrder = {
+        RadioButton10, RadioButton11, RadioButton12, ComboBox1, ComboBox2, RadioButton5,
+        RadioButton6,  RadioButton7,  RadioButton8,  RadioButton9, Image24, Image25,
+        Image26,       Image27,       CheckBox1,     CheckBox2,    CheckBox3, Image20,
+    };
+    for (size_t i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     connect(qApp, &QApplication::focusChanged, this, [this] { UpdateFocusRings(); });
 }
 
@@ -96,7 +84,7 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 bool TForm1::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (TypingInBox())
         return false;
-    if (Shown("Panel2")) {
+    if (Shown(Panel2)) {
         // The rules lie over the table: nothing under them answers until EXIT.
         RulesKey(key);
         return true;
@@ -107,32 +95,32 @@ bool TForm1::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
     if (key == Qt::Key_F1) {
         UseKeys(true);
-        Press("Image33");
+        Press(Image33);
         return true;
     }
-    if (Shown("Panel1"))
+    if (Shown(Panel1))
         return OptionsKey(key);
-    if (Shown("GroupBox4") && (IsEnter(key) || key == Qt::Key_Escape)) {
+    if (Shown(GroupBox4) && (IsEnter(key) || key == Qt::Key_Escape)) {
         UseKeys(true);
-        Press("Image37");
+        Press(Image37);
         return true;
     }
-    if (Shown("GroupBox1") && DealKey(key))
+    if (Shown(GroupBox1) && DealKey(key))
         return true;
     return PlayKey(key, modifiers);
 }
 
 bool TForm1::RulesKey(int key) {
-    const char* button = nullptr;
+    PictureBox* button = nullptr;
     switch (key) {
     case Qt::Key_PageDown:
-        button = "Image29";
+        button = Image29;
         break;
     case Qt::Key_PageUp:
-        button = "Image30";
+        button = Image30;
         break;
     case Qt::Key_Escape:
-        button = "Image28";
+        button = Image28;
         break;
     default:
         return false;
@@ -167,21 +155,23 @@ bool TForm1::OptionsKey(int key) {
 bool TForm1::DealKey(int key) {
     if (key >= Qt::Key_4 && key <= Qt::Key_7) {
         UseKeys(true);
-        TextLabel* caption = Label(QString::fromLatin1(kDealCaptions[key - Qt::Key_4]));
+        // The captions that tick the deal sizes 4, 5, 6 and 7 when clicked.
+        const std::array<TextLabel*, 4> captions = {Label10, Label13, Label15, Label16};
+        TextLabel* caption = captions[key - Qt::Key_4];
         if (ClickReaches(caption, caption->rect().center()))
             emit caption->clicked();
         return true;
     }
     if (IsEnter(key)) {
         UseKeys(true);
-        Press("ImageDeal");
+        Press(ImageDeal);
         return true;
     }
     return false;
 }
 
 bool TForm1::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
-    const int held = std::min(engine_.Hands[1].count, kHandSlots);
+    const int held = std::min(engine_.Hands[1].count, kHandLimit);
     switch (key) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -213,7 +203,7 @@ bool TForm1::PlayKey(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     case Qt::Key_D: {
         UseKeys(true);
-        PictureBox* stock = Picture(QStringLiteral("Image53"));
+        PictureBox* stock = Image53;
         if (ClickReaches(stock, stock->rect().center()))
             emit stock->mouseDown(Qt::LeftButton);
         return true;
@@ -238,8 +228,7 @@ bool TForm1::TypingInBox() const {
     return false;
 }
 
-bool TForm1::Shown(const char* name) const {
-    const QWidget* control = Control(QString::fromLatin1(name));
+bool TForm1::Shown(const QWidget* control) const {
     return control != nullptr && control->isVisibleTo(this);
 }
 
@@ -251,8 +240,7 @@ bool TForm1::ClickReaches(QWidget* control, QPoint at) const {
     return childAt(control->mapTo(this, at)) == control;
 }
 
-bool TForm1::Press(const char* name) {
-    PictureBox* picture = Picture(QString::fromLatin1(name));
+bool TForm1::Press(PictureBox* picture) {
     if (!ClickReaches(picture, picture->rect().center()))
         return false;
     emit picture->clicked();
@@ -260,7 +248,7 @@ bool TForm1::Press(const char* name) {
 }
 
 void TForm1::MoveHandFocus(int slot) {
-    const int held = std::min(engine_.Hands[1].count, kHandSlots);
+    const int held = std::min(engine_.Hands[1].count, kHandLimit);
     if (held < 1)
         return;
     handFocus_ = std::clamp(slot, 1, held);
@@ -270,7 +258,7 @@ void TForm1::MoveHandFocus(int slot) {
 
 void TForm1::FollowHand() {
     int shown = 0;
-    for (int k = 1; k <= kHandSlots; ++k)
+    for (int k = 1; k <= kHandLimit; ++k)
         shown += HandSlot(k)->isHidden() ? 0 : 1;
     const Hand& hand = engine_.Hands[1];
     int found = 0;
@@ -300,7 +288,7 @@ void TForm1::UpdateFocusRings() {
         handRing_->Surround(slot);
     else
         handRing_->hide();
-    for (int k = 1; k <= kHandSlots; ++k)
+    for (int k = 1; k <= kHandLimit; ++k)
         HandSlot(k)->SetKeyFocus(onHand && k == handFocus_);
 
     auto* picture = qobject_cast<PictureBox*>(focusWidget());

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 
 #include "storage/config.h"
-#include "storage/game_log.h"
+#include "table/flow/turn_flow.h"
 #include "suitchooser/window_controls.h"
 #include "table/tform1.h"
 
@@ -15,69 +15,37 @@ constexpr std::array<int, 4> kDealSizes = {4, 5, 6, 7};            // RadioButto
 constexpr std::array<int, 5> kTargets = {100, 200, 250, 300, 350}; // RadioButton5 ..
 constexpr std::array<int, 3> kPlayerCounts = {3, 4, 5};            // RadioButton10 ..
 
-QString RadioName(int number) {
-    return QStringLiteral("RadioButton%1").arg(number);
-}
-
-// The picture that shows each card design in the panel.
-QString DesignPictureName(int design) {
-    switch (design) {
-    case 1:
-        return QStringLiteral("Image24");
-    case 2:
-        return QStringLiteral("Image26");
-    case 3:
-        return QStringLiteral("Image25");
-    case 4:
-        return QStringLiteral("Image27");
-    default:
-        return {};
-    }
-}
-
-// The value of whichever button of a row is checked, or the old value when none is.
+// The value of whichever button of a row is checked, or 0 when none is.
 template <std::size_t N>
-int32_t CheckedValue(const TForm1& form, int firstButton, const std::array<int, N>& values,
-                     int32_t old) {
+int32_t CheckedValue(const std::array<QRadioButton*, N>& buttons, const std::array<int, N>& values) {
     for (std::size_t i = 0; i < N; ++i) {
-        if (form.Radio(RadioName(firstButton + static_cast<int>(i)))->isChecked()) {
+        if (buttons[i]->isChecked())
             return values[i];
-        }
     }
-    return old;
+    return 0;
 }
 
 template <std::size_t N>
-void CheckValue(const TForm1& form, int firstButton, const std::array<int, N>& values, int value) {
+void CheckValue(const std::array<QRadioButton*, N>& buttons, const std::array<int, N>& values,
+                int value) {
     for (std::size_t i = 0; i < N; ++i) {
         if (values[i] == value)
-            form.Radio(RadioName(firstButton + static_cast<int>(i)))->setChecked(true);
+            buttons[i]->setChecked(true);
     }
 }
-
-// Only the low byte of each cell is a letter of the word.
-constexpr std::array<uint32_t, 3> kRevealCodes = {0x2A11004Bu, 0x00C50069u, 0x3F000172u};
 
 } // namespace
 
-std::string RevealWord() {
-    std::string word;
-    for (const uint32_t code : kRevealCodes)
-        word += static_cast<char>(code & 0xFFu);
-    return word;
-}
-
 void TForm1::ShowSettings() {
-    CheckValue(*this, 1, kDealSizes, engine_.DealSize);
-    CheckValue(*this, 5, kTargets, engine_.PlayUntil);
-    CheckValue(*this, 10, kPlayerCounts, engine_.PlayerCount);
-    Check(QStringLiteral("CheckBox1"))->setChecked(!engine_.SlowDeal);
-    Check(QStringLiteral("CheckBox2"))->setChecked(engine_.SortByPoints);
-    Check(QStringLiteral("CheckBox3"))->setChecked(engine_.ProgressiveTwos);
-    const QString design = DesignPictureName(engine_.CardDesign);
-    if (!design.isEmpty())
-        Frame(Picture(design));
-    QComboBox* names = Combo(QStringLiteral("ComboBox1"));
+    CheckValue(DealRadios(), kDealSizes, engine_.DealSize);
+    CheckValue(TargetRadios(), kTargets, engine_.PlayUntil);
+    CheckValue(PlayerRadios(), kPlayerCounts, engine_.PlayerCount);
+    CheckBox1->setChecked(!engine_.SlowDeal);
+    CheckBox2->setChecked(engine_.SortByPoints);
+    CheckBox3->setChecked(engine_.ProgressiveTwos);
+    if (PictureBox* design = DesignPicture(engine_.CardDesign))
+        Frame(design);
+    QComboBox* names = ComboBox1;
     names->clear();
     for (int seat = 1; seat <= 5; ++seat) {
         names->addItem(QString::fromStdString(engine_.PlayerNames[seat]));
@@ -87,9 +55,13 @@ void TForm1::ShowSettings() {
     names->clearEditText();
 }
 
+int TForm1::CheckedDealSize() const {
+    return CheckedValue(DealRadios(), kDealSizes);
+}
+
 void TForm1::DesignClick(int design) {
     engine_.CardDesign = design;
-    Frame(Picture(DesignPictureName(design)));
+    Frame(DesignPicture(design));
 }
 
 void TForm1::ComboBox1Change(int index) {
@@ -98,7 +70,7 @@ void TForm1::ComboBox1Change(int index) {
 }
 
 void TForm1::ComboBox1KeyDown(int key) {
-    QComboBox* names = Combo(QStringLiteral("ComboBox1"));
+    QComboBox* names = ComboBox1;
     const int index = engine_.NameEditIndex;
     if (key != 13 || index < 0 || index > 4)
         return;
@@ -111,49 +83,28 @@ void TForm1::ComboBox1KeyDown(int key) {
     engine_.NameEditIndex = -1;
 }
 
+// The turn flow decides what START means; the panel only says what is ticked.
 void TForm1::Image20Click() {
-    engine_.Seat3HandLeft = 476;
-    engine_.Seat4HandLeft = 802;
-    engine_.Seat4HandTop = 272;
-    engine_.Seat4MarkerLeft = 745;
-    engine_.PlayUntil = CheckedValue(*this, 5, kTargets, engine_.PlayUntil);
-    engine_.PlayerCount = CheckedValue(*this, 10, kPlayerCounts, engine_.PlayerCount);
-    // With five players seats 3 and 4 share the top edge.
-    if (engine_.PlayerCount == 5) {
-        engine_.Seat3HandLeft = 256;
-        engine_.Seat4HandLeft = 768;
-        engine_.Seat4HandTop = 24;
-        engine_.Seat4MarkerLeft = 678;
-    }
-    ShowStockPile(4, true);
-    QWidget* options = Control(QStringLiteral("Panel1"));
-    options->hide();
-    options->setEnabled(false);
-    QWidget* deal = Control(QStringLiteral("GroupBox1"));
-    deal->setEnabled(true);
-    deal->show();
-    PlaceSeatLabels();
-    engine_.SlowDeal = !Check(QStringLiteral("CheckBox1"))->isChecked();
-    engine_.SortByPoints = Check(QStringLiteral("CheckBox2"))->isChecked();
-    engine_.ProgressiveTwos = Check(QStringLiteral("CheckBox3"))->isChecked();
-    engine_.StrategySeed = engine_.Random(6);
-    // Neither mode is ever switched off again during the run.
-    if (engine_.PlayerNames[3] == RevealWord())
-        engine_.RevealHands = true;
-    if (IsLogWord(engine_.PlayerNames[5]))
-        engine_.LogEnabled = true;
-    log_.StartLog(engine_);
+    flow_->Image20Click(CheckedOptions());
 }
 
-void TForm1::PlaceSeatLabels() {
-    const std::array<TextLabel*, 6> labels = {
-        nullptr,
-        Label(QStringLiteral("Label1")),
-        Label(QStringLiteral("Label2")),
-        Label(QStringLiteral("Label3")),
-        Label(QStringLiteral("Label4")),
-        Label(QStringLiteral("Label29")),
-    };
+ChosenOptions TForm1::CheckedOptions() const {
+    ChosenOptions chosen;
+    chosen.PlayUntil = CheckedValue(TargetRadios(), kTargets);
+    chosen.PlayerCount = CheckedValue(PlayerRadios(), kPlayerCounts);
+    chosen.QuickDeal = CheckBox1->isChecked();
+    chosen.SortByPoints = CheckBox2->isChecked();
+    chosen.ProgressiveTwos = CheckBox3->isChecked();
+    return chosen;
+}
+
+void TForm1::HideOptionsPanel() {
+    Panel1->hide();
+    Panel1->setEnabled(false);
+}
+
+void TForm1::ShowSeatNames() {
+    const std::array<TextLabel*, 6> labels = SeatLabels();
     const int players = std::clamp(engine_.PlayerCount, 1, 5);
     for (int seat = 1; seat <= players; ++seat) {
         labels[seat]->SetCaption(QString::fromStdString(engine_.PlayerNames[seat]));

@@ -9,14 +9,14 @@ void TForm1::ShowRulesPage(const RulesPage& page) {
     QStringList lines;
     for (const std::string& line : page.lines)
         lines << QString::fromStdString(line);
-    Memo1()->setPlainText(lines.join(QLatin1Char('\n')));
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 void TForm1::Image33Click() {
-    QWidget* button = Control(QStringLiteral("Image33"));
+    QWidget* button = Image33;
     button->hide();
     button->setEnabled(false);
-    QWidget* panel = Control(QStringLiteral("Panel2"));
+    QWidget* panel = Panel2;
     panel->show();
     panel->setEnabled(true);
     ShowAllHandSlots(false, false);
@@ -32,17 +32,17 @@ void TForm1::Image30Click() {
 }
 
 void TForm1::Image28Click() {
-    QWidget* panel = Control(QStringLiteral("Panel2"));
+    QWidget* panel = Panel2;
     panel->setEnabled(false);
     panel->hide();
-    QWidget* button = Control(QStringLiteral("Image33"));
+    QWidget* button = Image33;
     button->setEnabled(true);
     button->show();
     // The hand comes back as it stood: only the slots that hold cards, and a card chosen for
     // a jack chain raised again (opening the rules lowered it). Showing all nineteen would
     // bring back pictures of cards played long ago.
     const int count = engine_.Hands[1].count;
-    for (int slot = 1; slot <= 19; ++slot) {
+    for (int slot = 1; slot <= kHandLimit; ++slot) {
         PictureBox* picture = HandSlot(slot);
         const bool holdsCard = slot <= count;
         picture->setVisible(holdsCard);
@@ -50,6 +50,4 @@ void TForm1::Image28Click() {
         if (holdsCard)
             picture->move(picture->x(), engine_.HandCardTop[slot]);
     }
-    NameHandSlots();
-    UpdateFocusRings();
 }

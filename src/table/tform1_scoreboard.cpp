@@ -8,15 +8,13 @@
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr std::array<const char*, 6> kSeatLabels = {nullptr,  "Label1", "Label2",
-                                                    "Label3", "Label4", "Label29"};
 
 } // namespace
 
 void TForm1::ShowSeatLabel(int seat, const std::string& text) {
     if (seat < 1 || seat > 5)
         return;
-    TextLabel* label = Label(QString::fromLatin1(kSeatLabels[seat]));
+    TextLabel* label = SeatLabels()[seat];
     label->SetCaption(QString::fromStdString(text));
     // At the end of a round the discard pile moves up beside the top seat's name; the names
     // stay readable above it.
@@ -27,7 +25,7 @@ void TForm1::ShowSeatLabel(int seat, const std::string& text) {
 }
 
 void TForm1::ShowScoresBanner(const std::string& text) {
-    TextLabel* banner = Label(QStringLiteral("Label27"));
+    TextLabel* banner = Label27;
     banner->SetCaption(QString::fromStdString(text));
     banner->SetFontColour(QColor::fromRgb(kWhite));
     banner->move(kOuterWidth / 2 - banner->width() / 2 - 30, kOuterHeight / 4 + 6);
@@ -36,17 +34,17 @@ void TForm1::ShowScoresBanner(const std::string& text) {
 }
 
 void TForm1::HideScoresBanner() {
-    QWidget* banner = Control(QStringLiteral("Label27"));
+    QWidget* banner = Label27;
     banner->hide();
     banner->setEnabled(false);
 }
 
 void TForm1::ShowScoreGrid(const ScoreGridTexts& cells) {
-    QWidget* board = Control(QStringLiteral("GroupBox4"));
+    QWidget* board = GroupBox4;
     board->move(kOuterWidth / 2 - board->width() / 2, 228);
     board->setEnabled(true);
     board->show();
-    QTableWidget* grid = StringGrid1();
+    QTableWidget* grid = StringGrid1;
     grid->clearContents();
     grid->clearSelection();
     grid->setCurrentItem(nullptr);
@@ -60,13 +58,13 @@ void TForm1::ShowScoreGrid(const ScoreGridTexts& cells) {
 }
 
 void TForm1::HideScoreGrid() {
-    QWidget* board = Control(QStringLiteral("GroupBox4"));
+    QWidget* board = GroupBox4;
     board->hide();
     board->setEnabled(false);
 }
 
 void TForm1::ShowGameOver(const std::string& banner, const std::string& winner) {
-    TextLabel* over = Label(QStringLiteral("Label26"));
+    TextLabel* over = Label26;
     over->move(over->x(), 376);
     over->SetCaption(QString::fromStdString(banner));
     over->setEnabled(true);
@@ -74,7 +72,7 @@ void TForm1::ShowGameOver(const std::string& banner, const std::string& winner) 
     over->move(kOuterWidth / 2 - over->width() / 2, 376);
     over->SetFontColour(QColor::fromRgb(kWhite));
 
-    TextLabel* line = Label(QStringLiteral("Label27"));
+    TextLabel* line = Label27;
     line->SetFontColour(QColor::fromRgb(kWhite));
     line->SetCaption(QString::fromStdString(winner));
     line->move(kOuterWidth / 2 - line->width() / 2, 406);
@@ -83,7 +81,7 @@ void TForm1::ShowGameOver(const std::string& banner, const std::string& winner) 
 }
 
 void TForm1::ShowFinalScore(const std::string& text) {
-    TextLabel* score = Label(QStringLiteral("Label36"));
+    TextLabel* score = Label36;
     score->SetCaption(QString::fromStdString(text));
     score->show();
 }

@@ -21,10 +21,10 @@
 #include "storage/config.h"
 #include "storage/file_io.h"
 #include "storage/storage_error.h"
-#include "storage/game_log.h"
 #include "storage/saved_games.h"
 #include "suitchooser/tform2.h"
 #include "suitchooser/window_controls.h"
+#include "table/flow/turn_flow.h"
 #include "table/tform1.h"
 
 namespace {
@@ -151,14 +151,10 @@ constexpr int kClothHeight = 758;
 constexpr int kTileWidth = 510;
 constexpr int kTileHeight = 378;
 
-int Centre(int outer, int inner) {
-    return (outer / 6 - inner / 6) * 3;
-}
-
 } // namespace
 
-TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
-    : QWidget(parent, kDialogFrame), engine_(engine), pacer_(pacer), log_(log) {
+TForm1::TForm1(Engine& engine, Pacer& pacer, QWidget* parent)
+    : QWidget(parent, kDialogFrame), engine_(engine), pacer_(pacer) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quelvane 1.3"));
     setWindowIcon(QIcon(QPixmap::fromImage(WindowIconPicture())));
@@ -173,10 +169,10 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
 
     CreateControls();
     // New seat names are typed whole; completing them from the old names would get in the way.
-    Combo(QStringLiteral("ComboBox1"))->setCompleter(nullptr);
+    ComboBox1->setCompleter(nullptr);
     // A game is saved under the name typed: completing a new name into an older game's name
     // would save over that game.
-    Combo(QStringLiteral("ComboBox3"))->setCompleter(nullptr);
+    ComboBox3->setCompleter(nullptr);
     ConnectHandlers();
     ConnectPlayHandlers();
     errorReporter_ = [this](const QString& text) {
@@ -188,6 +184,10 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, GameLog& log, QWidget* parent)
 // of the window goes down; by then this part is gone and must hear nothing more.
 TForm1::~TForm1() {
     disconnect(QCoreApplication::instance(), nullptr, this, nullptr);
+}
+
+int TForm1::Centre(int outer, int inner) {
+    return (outer / 6 - inner / 6) * 3;
 }
 
 QPoint TForm1::CentredWindowPosition(QSize desktop) {
@@ -227,23 +227,23 @@ void TForm1::StartUp() {
     if (startedUp_)
         return;
     startedUp_ = true;
-    Guarded([this] {
+    RunEvent([this] {
         engine_.FirstDealPending = true;
         RaisePriority();
         QDir().mkdir(QStringLiteral("Save"));
         // The window already draws through a back buffer.
-        QWidget* deal = Control(QStringLiteral("GroupBox1"));
+        QWidget* deal = GroupBox1;
         deal->setEnabled(false);
         deal->hide();
         LoadPatternsStep();
         LoadBackgroundStep();
         LoadDeckStep();
         engine_.LeadSeat = 1;
-        QWidget* rules = Control(QStringLiteral("Panel2"));
+        QWidget* rules = Panel2;
         rules->move(kOuterWidth / 2 - rules->width() / 2, kOuterHeight / 2 - rules->height() / 2);
         rules->setEnabled(false);
         rules->hide();
-        Combo(QStringLiteral("ComboBox2"))->clear();
+        ComboBox2->clear();
         FindFiles("");
         ShowHighScores();
         ShowGamesAndWins();
@@ -283,36 +283,35 @@ void TForm1::PlaceWindow() {
 }
 
 void TForm1::LoadBackgroundStep() {
-    QWidget* rulesButton = Control(QStringLiteral("Image33"));
+    QWidget* rulesButton = Image33;
     try {
         backgroundBitmap_ = LoadBitmap(QStringLiteral("background.bmp"), kBackgroundSize);
-        Control(QStringLiteral("Image99"))->resize(kClothWidth, kClothHeight);
-        QWidget* deal = Control(QStringLiteral("GroupBox1"));
+        Image99->resize(kClothWidth, kClothHeight);
+        QWidget* deal = GroupBox1;
         deal->move(Centre(kOuterWidth, deal->width()), Centre(kOuterHeight, deal->height()) + 36);
-        Control(QStringLiteral("Image23"))->resize(deal->size());
-        QWidget* options = Control(QStringLiteral("Panel1"));
+        Image23->resize(deal->size());
+        QWidget* options = Panel1;
         options->move(Centre(kOuterWidth, options->width()),
                       Centre(kOuterHeight, options->height()));
-        Control(QStringLiteral("Image36"))->resize(Control(QStringLiteral("GroupBox4"))->size());
+        Image36->resize(GroupBox4->size());
         PaintCloth();
-        Control(QStringLiteral("Image97"))->resize(Control(QStringLiteral("GroupBox2"))->size());
-        Control(QStringLiteral("Image32"))->resize(Control(QStringLiteral("GroupBox3"))->size());
-        Control(QStringLiteral("Image98"))->resize(options->size());
-        Control(QStringLiteral("Image34"))
-            ->setGeometry(QRect(QPoint(0, 0), Control(QStringLiteral("Panel2"))->size()));
-        for (const char* name : {"Image34", "Image98", "Image97", "Image32", "Image23"}) {
-            PaintBackdrop(Picture(QString::fromLatin1(name)));
-        }
+        Image97->resize(GroupBox2->size());
+        Image32->resize(GroupBox3->size());
+        Image98->resize(options->size());
+        Image34
+            ->setGeometry(QRect(QPoint(0, 0), Panel2->size()));
+        for (PictureBox* backdrop : {Image34, Image98, Image97, Image32, Image23})
+            PaintBackdrop(backdrop);
         // The rules panel is wider than the cloth corner it doubles, so the corner is laid
         // again further right.
-        PictureBox* rulesBackdrop = Picture(QStringLiteral("Image34"));
+        PictureBox* rulesBackdrop = Image34;
         ScaledCopy(rulesBackdrop->Canvas(),
                    QRect(511, 0, rulesBackdrop->width(), rulesBackdrop->height()),
                    backgroundBitmap_,
                    QRect(0, 0, rulesBackdrop->width() / 2, rulesBackdrop->height() / 2));
         if (chooser_)
             PaintBackdrop(chooser_->Image1());
-        PaintScoreBackdrop(Picture(QStringLiteral("Image36")));
+        PaintScoreBackdrop(Image36);
     } catch (...) {
         rulesButton->move(kOuterWidth / 2 - rulesButton->width() / 2, rulesButton->y());
         throw;
@@ -322,7 +321,7 @@ void TForm1::LoadBackgroundStep() {
 
 // The cloth is one corner of the background sheet, doubled, laid four times.
 void TForm1::PaintCloth() {
-    PictureBox* cloth = Picture(QStringLiteral("Image99"));
+    PictureBox* cloth = Image99;
     cloth->NewSurface(cloth->width(), cloth->height());
     QImage& canvas = cloth->Canvas();
     const QRect source(0, 0, kTileWidth / 2, kTileHeight / 2);
@@ -353,8 +352,8 @@ void TForm1::PaintScoreBackdrop(PictureBox* picture) {
 void TForm1::LoadDeckStep() {
     try {
         deckBitmap_ = LoadBitmap(QStringLiteral("deck.bmp"), kDeckSize);
-        Control(QStringLiteral("Label11"))->hide();
-        Control(QStringLiteral("Label12"))->hide();
+        Label11->hide();
+        Label12->hide();
         noticeColor_ = deckBitmap_.pixel(757, 57);
         keyColor_ = deckBitmap_.pixel(1, 1);
         // A seat's fan starts on a surface of the key colour, which its transparent showing
@@ -374,14 +373,15 @@ int TForm1::FindFiles(const std::string& folder) {
     const std::vector<std::string> names = FindSavedGames(folder);
     for (const std::string& name : names) {
         const QString item = QString::fromStdString(name);
-        AppendItem(Combo(QStringLiteral("ComboBox2")), item);
-        AppendItem(Combo(QStringLiteral("ComboBox3")), item);
+        AppendItem(ComboBox2, item);
+        AppendItem(ComboBox3, item);
     }
     return static_cast<int>(names.size());
 }
 
 void TForm1::FormClose() {
-    log_.CloseLog(engine_);
+    if (flow_)
+        flow_->FormClose();
     deckBitmap_ = QImage();
     backgroundBitmap_ = QImage();
     patternsBitmap_ = QImage();

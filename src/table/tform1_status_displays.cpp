@@ -26,8 +26,8 @@ QRgb FaceColour(StatusColour colour) {
 
 // The text's black shadow lies one pixel right of and below its face.
 void TForm1::ShowStatusText(const std::string& text, LabelPlace place, StatusColour colour) {
-    TextLabel* shadow = Label(QStringLiteral("Label11"));
-    TextLabel* face = Label(QStringLiteral("Label12"));
+    TextLabel* shadow = Label11;
+    TextLabel* face = Label12;
     shadow->move(place.left + 1, place.top + 1);
     face->move(place.left, place.top);
     const QString caption = QString::fromStdString(text);
@@ -40,34 +40,33 @@ void TForm1::ShowStatusText(const std::string& text, LabelPlace place, StatusCol
 }
 
 void TForm1::HideStatusText() {
-    Control(QStringLiteral("Label11"))->hide();
-    Control(QStringLiteral("Label12"))->hide();
+    Label11->hide();
+    Label12->hide();
 }
 
 void TForm1::SetArrowVisible(int kind, bool visible) {
     if (kind >= 1 && kind <= 4)
-        Control(QStringLiteral("Image%1").arg(80 + kind))->setVisible(visible);
+        TurnArrows()[kind - 1]->setVisible(visible);
 }
 
 void TForm1::ShowTurnArrow(const MarkerPlace& place) {
     if (place.picture < 1 || place.picture > 4)
         return;
-    Control(QStringLiteral("Image%1").arg(80 + place.picture))->move(place.left, place.top);
+    TurnArrows()[place.picture - 1]->move(place.left, place.top);
     SetArrowVisible(place.picture, true);
 }
 
 void TForm1::ShowSuitMarker(int suit) {
     if (suit < 0 || suit > 3)
         return;
-    QWidget* marker = Control(QStringLiteral("Image%1").arg(71 + suit));
+    QWidget* marker = SuitMarkers()[suit];
     marker->move(kSuitMarkerPlace);
     marker->setEnabled(true);
     marker->show();
 }
 
 void TForm1::HideSuitMarkers() {
-    for (int suit = 0; suit < 4; ++suit) {
-        QWidget* marker = Control(QStringLiteral("Image%1").arg(71 + suit));
+    for (PictureBox* marker : SuitMarkers()) {
         marker->setEnabled(false);
         marker->hide();
     }
@@ -75,7 +74,7 @@ void TForm1::HideSuitMarkers() {
 
 // The notice is centred on its own text, in the colour of the card sheet's notice pixel.
 void TForm1::ShowNotice(const std::string& text) {
-    TextLabel* notice = Label(QStringLiteral("Label26"));
+    TextLabel* notice = Label26;
     notice->move(notice->x(), 290);
     notice->SetCaption(QString::fromStdString(text));
     notice->move(kOuterWidth / 2 - notice->width() / 2, 290);
@@ -85,7 +84,7 @@ void TForm1::ShowNotice(const std::string& text) {
 }
 
 void TForm1::HideNotice() {
-    QWidget* notice = Control(QStringLiteral("Label26"));
+    QWidget* notice = Label26;
     notice->hide();
     notice->setEnabled(false);
 }

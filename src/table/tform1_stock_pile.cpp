@@ -7,32 +7,23 @@
 
 namespace {
 
-// The stock's pictures from the top card down.
-constexpr std::array<const char*, 4> kStockPictures = {"Image53", "Image52", "Image51", "Image50"};
-
 constexpr QPoint kStockTop(428, 250);
 
 } // namespace
 
-// The rule for how many backs show lives with the turn flow, which every draw goes through.
-void TForm1::ShowStockPile(int count, bool force) {
-    if (flow_ != nullptr)
-        flow_->ShowStockPile(count, force);
-}
-
-void TForm1::ShowStockPile(int backs) {
-    for (const char* name : kStockPictures)
-        Control(QString::fromLatin1(name))->hide();
+// How many backs show is the turn flow's rule; the window paints them.
+void TForm1::ShowStockBacks(int backs) {
+    for (PictureBox* picture : StockPictures())
+        picture->hide();
     const QPoint cell = DesignCell(engine_.CardDesign);
     const QImage back = patternsBitmap_.isNull()
                             ? QImage()
                             : patternsBitmap_.copy(73 * cell.x(), 98 * cell.y(), 73, 98);
     for (int j = std::min(backs, 4); j >= 1; --j) {
-        PictureBox* picture = Picture(QString::fromLatin1(kStockPictures[j - 1]));
+        PictureBox* picture = StockPictures()[j - 1];
         picture->SetPicture(back);
         picture->show();
     }
-    NameStock();
 }
 
 // Each seat's cards leave the stock along their own line; seat 4's line depends on whether it
@@ -59,25 +50,25 @@ void TForm1::MoveStockCard(int seat, int step) {
     default:
         break;
     }
-    QWidget* card = Control(QStringLiteral("Image53"));
+    QWidget* card = Image53;
     card->move(kStockTop + step * delta);
     card->show();
 }
 
 void TForm1::FlipStockCard(int step) {
-    QWidget* card = Control(QStringLiteral("Image53"));
+    QWidget* card = Image53;
     card->move(kStockTop.x() + 41 * step, kStockTop.y());
     card->show();
 }
 
 void TForm1::ReturnStockCard() {
-    QWidget* card = Control(QStringLiteral("Image53"));
+    QWidget* card = Image53;
     card->move(kStockTop);
     card->show();
 }
 
 void TForm1::HideStockPile() {
-    Control(QStringLiteral("Label5"))->hide();
-    for (const char* name : kStockPictures)
-        Control(QString::fromLatin1(name))->hide();
+    Label5->hide();
+    for (PictureBox* picture : StockPictures())
+        picture->hide();
 }

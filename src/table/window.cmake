@@ -2,6 +2,7 @@
 add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/pacer.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/tform1_design.h
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_design.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_start_up.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_card_rendering.cpp
@@ -16,6 +17,7 @@ add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_high_scores.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_keyboard.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_accessibility.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/game_table.cpp
 )
 set_target_properties(table_window PROPERTIES AUTOMOC ON)
 target_include_directories(table_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
@@ -24,6 +26,4 @@ target_link_libraries(table_window PUBLIC engine storage art suitchooser table_f
 add_executable(quelvane ${CMAKE_CURRENT_SOURCE_DIR}/main.cpp)
 target_link_libraries(quelvane PRIVATE table_window)
 set_target_properties(quelvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QUELVANE_GAME_DIR})
-if(TARGET game_art)
-  add_dependencies(quelvane game_art)
-endif()
+add_dependencies(quelvane game_art)

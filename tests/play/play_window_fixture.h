@@ -20,13 +20,13 @@ class PlayWindowTest : public TableTest {
     // START with these options on a shown window; the deal panel is then up.
     void StartGame(int players, bool progressive, bool quickDeal = true) {
         Open();
-        form->Radio(QStringLiteral("RadioButton%1").arg(7 + players))->setChecked(true);
-        form->Check(QStringLiteral("CheckBox1"))->setChecked(quickDeal);
-        form->Check(QStringLiteral("CheckBox3"))->setChecked(progressive);
+        form->PlayerRadios()[players - 3]->setChecked(true);
+        form->CheckBox1->setChecked(quickDeal);
+        form->CheckBox3->setChecked(progressive);
         form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        Click(Control("Image20"));
-        ASSERT_FALSE(Control("GroupBox1")->isHidden());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+        Click(form->Image20);
+        ASSERT_FALSE(form->GroupBox1->isHidden());
     }
 
     // A press and release on the window where the control stands (its centre unless told).
@@ -34,15 +34,15 @@ class PlayWindowTest : public TableTest {
                QPoint at = QPoint(-1, -1)) {
         if (at == QPoint(-1, -1))
             at = control->rect().center();
-        QTest::mouseClick(form->windowHandle(), button, {}, control->mapTo(form.get(), at));
+        QTest::mouseClick(form->windowHandle(), button, {}, control->mapTo(form, at));
     }
 
     // The part of a hand slot that the next slot leaves uncovered.
     void PressSlot(int slot, Qt::MouseButton button = Qt::LeftButton) {
         Click(form->HandSlot(slot), button, QPoint(10, 49));
     }
-    void PressStock(Qt::MouseButton button = Qt::LeftButton) { Click(Control("Image53"), button); }
-    void Deal() { Click(Control("ImageDeal")); }
+    void PressStock(Qt::MouseButton button = Qt::LeftButton) { Click(form->Image53, button); }
+    void Deal() { Click(form->ImageDeal); }
 
     // The human's move as the simplest player makes it: the first card that may be laid, and a
     // draw when none may.
@@ -54,7 +54,7 @@ class PlayWindowTest : public TableTest {
         if (engine.Hands[1].count == before && !flow->ScoreGridUp())
             PressStock();
     }
-    void CloseGrid() { Click(Control("Image37")); }
+    void CloseGrid() { Click(form->Image37); }
 
     // A round laid out by hand on a started table: seat 1 to move, the given hands, the stock
     // (drawn from the front) and the discards (the last on top), all shown as a deal leaves them.
@@ -87,15 +87,15 @@ class PlayWindowTest : public TableTest {
             form->DrawSeatHand(seat, engine.Hands[seat].count, false);
         form->ShowDiscardPictures();
         form->ShowDiscardTop(engine.TopDiscard());
-        form->ShowStockPile(4, true);
+        flow->ShowStockPile(4, true);
         form->ShowTurnArrow(engine.TurnMarkerPlace());
         pacer.waits.clear();
     }
 
     // The status text as it stands on the table: text, colour and place; empty when hidden.
     std::string StatusShown() const {
-        const TextLabel* face = Label("Label12");
-        const TextLabel* shadow = Label("Label11");
+        const TextLabel* face = form->Label12;
+        const TextLabel* shadow = form->Label11;
         if (face->isHidden())
             return "";
         std::string text = face->Caption().toStdString();
@@ -130,7 +130,7 @@ class PlayWindowTest : public TableTest {
     }
 
     QWidget* Arrow(int kind) const {
-        return form->Control(QStringLiteral("Image%1").arg(80 + kind));
+        return form->TurnArrows()[kind - 1];
     }
 
     // The human's seat and the table as the turn flow keeps them, then what the window shows of
@@ -145,7 +145,7 @@ class PlayWindowTest : public TableTest {
             arrows += Arrow(kind)->isHidden() ? 0 : 1;
         if (arrows > 1)
             return "two turn arrows at once";
-        if (flow->ScoreGridUp() == Control("GroupBox4")->isHidden())
+        if (flow->ScoreGridUp() == form->GroupBox4->isHidden())
             return "score grid shown and kept apart";
         int shownSlots = 0;
         for (int k = 1; k <= 19; ++k)

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kHandLimit = 19;
 
 // One click of the game, to be played again on a table that shows nothing.
 struct Event {
@@ -144,7 +143,7 @@ class WholeGame : public PlayWindowTest,
     }
 
     bool GameOverShown() const {
-        return !Control("Label26")->isHidden() && Label("Label26")->Caption() == "GAME OVER";
+        return !form->Label26->isHidden() && form->Label26->Caption() == "GAME OVER";
     }
 
     std::mt19937 pick;
@@ -163,9 +162,9 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
 
     while (!GameOverShown() && stats.clicks < 6000) {
         ++stats.clicks;
-        if (!Control("GroupBox4")->isHidden())
+        if (!form->GroupBox4->isHidden())
             CloseNow();
-        else if (!Control("GroupBox1")->isHidden())
+        else if (!form->GroupBox1->isHidden())
             DealNow();
         else
             HumanTurn();
@@ -184,15 +183,17 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
 
     // The end of the game: the winner and the score, no stock, no save box, the counters.
     const int leader = engine.FindLeader();
-    EXPECT_EQ(Label("Label27")->Caption().toStdString(), "Winner: " + engine.PlayerNames[leader]);
-    EXPECT_EQ(Label("Label27")->y(), 406);
-    EXPECT_EQ(Label("Label26")->pos(), QPoint(512 - Label("Label26")->width() / 2, 376));
-    EXPECT_EQ(Label("Label36")->Caption().toStdString(),
+    EXPECT_EQ(form->Label27->Caption().toStdString(), "Winner: " + engine.PlayerNames[leader]);
+    EXPECT_EQ(form->Label27->y(), 406);
+    EXPECT_EQ(form->Label26->pos(), QPoint(512 - form->Label26->width() / 2, 376));
+    EXPECT_EQ(form->Label36->Caption().toStdString(),
               "Score " + Engine::PadScore(engine.GameScore));
-    EXPECT_FALSE(Control("Label36")->isHidden());
-    for (const char* name : {"Image50", "Image51", "Image52", "Image53", "Label5", "ComboBox3"})
-        EXPECT_TRUE(Control(name)->isHidden()) << name;
-    EXPECT_EQ(Label("Label50")->Caption(), "1");
+    EXPECT_FALSE(form->Label36->isHidden());
+    for (const QWidget* control : std::initializer_list<const QWidget*>{
+             form->Image50, form->Image51, form->Image52, form->Image53, form->Label5,
+             form->ComboBox3})
+        EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
+    EXPECT_EQ(form->Label50->Caption(), "1");
 
     // The window waited exactly as the turn flow asked, never on its own.
     std::vector<std::string> windowWaits;
@@ -210,7 +211,7 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
     form->HandSlotMouseDown(1, Qt::LeftButton);
     EXPECT_EQ(pacer.waits.size(), waits);
     EXPECT_EQ(engine.RoundNo, round);
-    EXPECT_TRUE(Control("GroupBox1")->isHidden());
+    EXPECT_TRUE(form->GroupBox1->isHidden());
     EXPECT_TRUE(errors.empty());
 }
 

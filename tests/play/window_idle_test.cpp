@@ -75,13 +75,13 @@ class IdleTableTest : public PlayWindowTest {
 TEST_F(IdleTableTest, NoTimerRunsAndNothingIsQueuedWhileTheGameWaitsForThePlayer) {
     Open();
     form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     // Active, as on a desktop, so that a control holds the keyboard as it would there.
     form->activateWindow();
     EXPECT_EQ(Busy(), "") << "options panel";
 
-    Click(Control("Image20")); // START
-    ASSERT_FALSE(Control("GroupBox1")->isHidden());
+    Click(form->Image20); // START
+    ASSERT_FALSE(form->GroupBox1->isHidden());
     EXPECT_EQ(Busy(), "") << "deal panel";
 
     engine.RoundNo = 10; // the score grid's CLOSE then ends the game

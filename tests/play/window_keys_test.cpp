@@ -14,7 +14,6 @@ using namespace flowtest;
 
 namespace {
 
-constexpr int kHandLimit = 19;
 
 // What a refused key or click must leave as it was.
 struct TableState {
@@ -43,31 +42,31 @@ class KeyWindowTest : public PlayWindowTest {
     }
 
     // Tab until the control holds the focus.
-    void TabTo(const char* name) {
-        for (int i = 0; i < 40 && form->focusWidget() != Control(name); ++i)
+    void TabTo(QWidget* control) {
+        for (int i = 0; i < 40 && form->focusWidget() != control; ++i)
             Key(Qt::Key_Tab);
-        ASSERT_EQ(form->focusWidget(), Control(name)) << name;
+        ASSERT_EQ(form->focusWidget(), control) << control->objectName().toStdString();
     }
 
     // The options chosen and START pressed with keys only.
     void StartByKeys(int players, bool progressive) {
         Open();
         form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         // Tab stops once in a group of buttons; the arrows walk it and Space checks, as Qt does.
-        const QString wanted = QStringLiteral("RadioButton%1").arg(7 + players);
-        TabTo("RadioButton10");
-        for (int i = 0; i < 3 && form->focusWidget() != form->Control(wanted); ++i)
+        QRadioButton* wanted = form->PlayerRadios()[players - 3];
+        TabTo(form->RadioButton10);
+        for (int i = 0; i < 3 && form->focusWidget() != wanted; ++i)
             Key(Qt::Key_Right);
         Key(Qt::Key_Space);
-        ASSERT_TRUE(form->Radio(wanted)->isChecked());
-        if (progressive != form->Check(QStringLiteral("CheckBox3"))->isChecked()) {
-            TabTo("CheckBox3");
+        ASSERT_TRUE(wanted->isChecked());
+        if (progressive != form->CheckBox3->isChecked()) {
+            TabTo(form->CheckBox3);
             Key(Qt::Key_Return); // ours: Enter ticks it as a click would
         }
-        TabTo("Image20");
+        TabTo(form->Image20);
         Key(Qt::Key_Return);
-        ASSERT_FALSE(Control("GroupBox1")->isHidden());
+        ASSERT_FALSE(form->GroupBox1->isHidden());
         ASSERT_EQ(engine.PlayerCount, players);
         ASSERT_EQ(engine.ProgressiveTwos, progressive);
     }
@@ -91,7 +90,7 @@ class KeyWindowTest : public PlayWindowTest {
     std::string RingFaults() const {
         const QWidget* ring = form->HandRing();
         const bool humanToPlay = engine.RoundActive && !engine.RoundOver && !engine.GameOver &&
-                                 !flow->ScoreGridUp() && Control("Panel2")->isHidden();
+                                 !flow->ScoreGridUp() && form->Panel2->isHidden();
         if (!humanToPlay || !form->KeysUsed())
             return "";
         const int held = std::min(engine.Hands[1].count, kHandLimit);
@@ -117,7 +116,7 @@ class KeyWindowTest : public PlayWindowTest {
     }
 
     bool GameOverShown() const {
-        return !Control("Label26")->isHidden() && Label("Label26")->Caption() == "GAME OVER";
+        return !form->Label26->isHidden() && form->Label26->Caption() == "GAME OVER";
     }
 
     int keys = 0;
@@ -262,10 +261,10 @@ TEST_P(KeyGame, KeysAlonePlayItToGameOverAndTheTableHoldsAfterEveryKey) {
     std::array<int, 4> dealt{};
     while (!GameOverShown() && actions < 6000 && !HasFatalFailure()) {
         ++actions;
-        if (!Control("GroupBox4")->isHidden()) {
+        if (!form->GroupBox4->isHidden()) {
             Key(actions % 2 ? Qt::Key_Return : Qt::Key_Escape);
-            EXPECT_TRUE(Control("GroupBox4")->isHidden());
-        } else if (!Control("GroupBox1")->isHidden()) {
+            EXPECT_TRUE(form->GroupBox4->isHidden());
+        } else if (!form->GroupBox1->isHidden()) {
             const int size = static_cast<int>(pick() % 4);
             Key(Qt::Key_4 + size);
             EXPECT_EQ(form->CheckedDealSize(), 4 + size);
@@ -295,7 +294,7 @@ TEST_P(KeyGame, KeysAlonePlayItToGameOverAndTheTableHoldsAfterEveryKey) {
          {Qt::Key_D, Qt::Key_Return, Qt::Key_Space, Qt::Key_Insert, Qt::Key_4, Qt::Key_Escape})
         Key(key);
     EXPECT_EQ(State(), before);
-    EXPECT_TRUE(Control("GroupBox1")->isHidden());
+    EXPECT_TRUE(form->GroupBox1->isHidden());
 }
 
 INSTANTIATE_TEST_SUITE_P(PlayersAndTwos, KeyGame,
@@ -344,14 +343,14 @@ TEST_F(KeyWindowTest, KeysAreRefusedWhereTheirClicksAre) {
 
     // Behind the rules nothing is reached, by key or click.
     Key(Qt::Key_F1);
-    ASSERT_FALSE(Control("Panel2")->isHidden());
+    ASSERT_FALSE(form->Panel2->isHidden());
     before = State();
     for (const int key : {Qt::Key_D, Qt::Key_Return, Qt::Key_Space, Qt::Key_Insert, Qt::Key_4})
         Key(key);
     PressStock();
     EXPECT_EQ(State(), before);
     Key(Qt::Key_Escape);
-    EXPECT_TRUE(Control("Panel2")->isHidden());
+    EXPECT_TRUE(form->Panel2->isHidden());
     EXPECT_FALSE(form->HandSlot(1)->isHidden());
 }
 
@@ -378,7 +377,7 @@ TEST_F(KeyWindowTest, KeysAreRefusedUnderTheScoreGridAndAfterTheGame) {
         Key(key);
     PressStock();
     EXPECT_EQ(State(), over);
-    EXPECT_TRUE(Control("GroupBox1")->isHidden());
+    EXPECT_TRUE(form->GroupBox1->isHidden());
 }
 
 // The keys stay on the card they were on while it is held, wherever the redraw puts it, and
@@ -431,18 +430,14 @@ TEST_F(KeyWindowTest, AMouseGameLooksExactlyAsItDidAndKeysMakeTheSameMoves) {
 
     Engine keyEngine;
     RecordingPacer keyPacer;
-    GameLog keyLog;
-    FileStorage keyStorage{keyLog};
     keyEngine.EngineStartUp(StorageStartUpFiles());
     keyEngine.SeedRandom(7);
-    TForm1 keyForm(keyEngine, keyPacer, keyLog);
+    GameTable keyTable(keyEngine, keyPacer);
+    TForm1& keyForm = keyTable.form1;
     keyForm.SetErrorReporter([this](const QString& text) { errors.push_back(text); });
-    keyForm.SetSuitChooser(std::make_unique<TForm2>(keyEngine));
-    TurnFlow keyFlow(keyEngine, keyForm, keyStorage);
-    keyForm.SetTurnFlow(&keyFlow);
     keyForm.StartUp();
-    keyForm.Radio(QStringLiteral("RadioButton11"))->setChecked(true);
-    keyForm.Check(QStringLiteral("CheckBox3"))->setChecked(false);
+    keyForm.RadioButton11->setChecked(true);
+    keyForm.CheckBox3->setChecked(false);
     keyForm.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&keyForm));
     KeySuitAnswerer keyAnswers(keyForm.SuitChooser(), keyEngine);
@@ -450,10 +445,10 @@ TEST_F(KeyWindowTest, AMouseGameLooksExactlyAsItDidAndKeysMakeTheSameMoves) {
         QTest::keyClick(keyForm.windowHandle(), static_cast<Qt::Key>(key), modifiers);
     };
     press(Qt::Key_Tab);
-    for (int i = 0; i < 40 && keyForm.focusWidget() != keyForm.Control("Image20"); ++i)
+    for (int i = 0; i < 40 && keyForm.focusWidget() != keyForm.Image20; ++i)
         press(Qt::Key_Tab);
     press(Qt::Key_Return);
-    ASSERT_FALSE(keyForm.Control("GroupBox1")->isHidden());
+    ASSERT_FALSE(keyForm.GroupBox1->isHidden());
     engine.SeedRandom(301);
     keyEngine.SeedRandom(301);
 
@@ -486,13 +481,13 @@ TEST_F(KeyWindowTest, AMouseGameLooksExactlyAsItDidAndKeysMakeTheSameMoves) {
     while (engine.RoundNo < 3 && !engine.GameOver && moves < 400) {
         ++moves;
         std::string move;
-        if (!Control("GroupBox4")->isHidden()) {
+        if (!form->GroupBox4->isHidden()) {
             move = "close";
             CloseGrid();
             press(Qt::Key_Return);
-        } else if (!Control("GroupBox1")->isHidden()) {
+        } else if (!form->GroupBox1->isHidden()) {
             move = "deal";
-            Click(Control("Label13")); // 5 Cards
+            Click(form->Label13); // 5 Cards
             press(Qt::Key_5);
             Deal();
             press(Qt::Key_Return);
@@ -529,7 +524,6 @@ TEST_F(KeyWindowTest, AMouseGameLooksExactlyAsItDidAndKeysMakeTheSameMoves) {
     EXPECT_FALSE(form->KeysUsed());
     EXPECT_EQ(mouseAnswers.Answers, keyAnswers.Answers);
     EXPECT_TRUE(errors.empty());
-    keyForm.SetTurnFlow(nullptr);
 }
 
 // A joker laid by keys opens the chooser with the outline on its first suit; a key names the
@@ -561,13 +555,13 @@ TEST_F(KeyWindowTest, KeysCarryOnThroughTheChooserAndPastTheGrid) {
              {Pip(5, D)});
     Key(Qt::Key_Return); // the last card: the grid opens
     ASSERT_TRUE(flow->ScoreGridUp());
-    for (int i = 0; i < 5 && form->focusWidget() != Control("StringGrid1"); ++i)
+    for (int i = 0; i < 5 && form->focusWidget() != form->StringGrid1; ++i)
         Key(Qt::Key_Tab);
-    ASSERT_EQ(form->focusWidget(), Control("StringGrid1"));
+    ASSERT_EQ(form->focusWidget(), form->StringGrid1);
     Key(Qt::Key_Return); // CLOSE
-    ASSERT_FALSE(Control("GroupBox1")->isHidden());
-    ASSERT_FALSE(Control("ComboBox3")->isHidden());
+    ASSERT_FALSE(form->GroupBox1->isHidden());
+    ASSERT_FALSE(form->ComboBox3->isHidden());
     Key(Qt::Key_5);
-    EXPECT_TRUE(form->Radio(QStringLiteral("RadioButton2"))->isChecked());
-    EXPECT_EQ(form->Combo(QStringLiteral("ComboBox3"))->currentText(), "");
+    EXPECT_TRUE(form->RadioButton2->isChecked());
+    EXPECT_EQ(form->ComboBox3->currentText(), "");
 }

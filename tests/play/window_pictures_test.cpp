@@ -18,7 +18,7 @@ QRgb PileFacePixel(int card, int x, int y) {
 
 TEST_F(PlayWindowTest, FlyingCardShowsItsFaceAndStepsFromItsSeatToThePile) {
     StartGame(5, false);
-    PictureBox* flying = Picture("Image61");
+    PictureBox* flying = form->Image61;
     const auto path = [&](int seat, int slot) {
         form->StartCardFlight(Pip(9, H), seat, slot);
         std::vector<QPoint> steps;
@@ -55,11 +55,10 @@ TEST_F(PlayWindowTest, FlyingCardShowsItsFaceAndStepsFromItsSeatToThePile) {
 
 TEST_F(PlayWindowTest, PileEdgesShowTheCoveredCardsDarkenedTowardTheRight) {
     StartGame(3, false);
-    const std::array<const char*, 4> strips = {"Image38", "Image39", "Image40", "Image42"};
     const auto shown = [&] {
         int count = 0;
-        for (const char* strip : strips)
-            count += Control(strip)->isHidden() ? 0 : 1;
+        for (const QWidget* strip : form->DiscardEdges())
+            count += strip->isHidden() ? 0 : 1;
         return count;
     };
     form->HideDiscardPictures();
@@ -69,7 +68,7 @@ TEST_F(PlayWindowTest, PileEdgesShowTheCoveredCardsDarkenedTowardTheRight) {
 
     form->MoveCardFlight(5, 1);
     EXPECT_EQ(shown(), 1);
-    const QImage first = Picture("Image38")->Picture();
+    const QImage first = form->Image38->Picture();
     ASSERT_EQ(first.size(), QSize(11, 98));
     // The ace's sheet pixel (6, 40) is (20, 40, 86): red stays at or below 36, the others lose
     // the column plus 24.
@@ -80,16 +79,16 @@ TEST_F(PlayWindowTest, PileEdgesShowTheCoveredCardsDarkenedTowardTheRight) {
     form->ShowDiscardTop(King(C));
     form->MoveCardFlight(5, 2);
     EXPECT_EQ(shown(), 2);
-    EXPECT_EQ(Picture("Image39")->Picture(), first);
+    EXPECT_EQ(form->Image39->Picture(), first);
     for (int depth = 3; depth <= 6; ++depth)
         form->MoveCardFlight(5, depth);
     EXPECT_EQ(shown(), 4);
-    EXPECT_EQ(Picture("Image42")->pos(), QPoint(509, 248));
+    EXPECT_EQ(form->Image42->pos(), QPoint(509, 248));
 }
 
 TEST_F(PlayWindowTest, StockCardFliesToEachSeatAndTurnsTheFirstDiscardOver) {
     StartGame(4, false);
-    QWidget* card = Control("Image53");
+    QWidget* card = form->Image53;
     const auto landing = [&](int seat) {
         form->MoveStockCard(seat, 6);
         return card->pos();
@@ -114,13 +113,13 @@ TEST_F(PlayWindowTest, StockCardFliesToEachSeatAndTurnsTheFirstDiscardOver) {
 TEST_F(PlayWindowTest, SuitMarkerStandsBesideThePileAndOnlyOneArrowShows) {
     StartGame(3, false);
     form->ShowSuitMarker(2);
-    EXPECT_EQ(Control("Image73")->pos(), QPoint(560, 192));
-    EXPECT_FALSE(Control("Image73")->isHidden());
-    EXPECT_TRUE(Control("Image73")->isEnabled());
-    EXPECT_TRUE(Control("Image71")->isHidden());
+    EXPECT_EQ(form->Image73->pos(), QPoint(560, 192));
+    EXPECT_FALSE(form->Image73->isHidden());
+    EXPECT_TRUE(form->Image73->isEnabled());
+    EXPECT_TRUE(form->Image71->isHidden());
     form->HideSuitMarkers();
     for (int suit = 0; suit < 4; ++suit) {
-        const QWidget* marker = form->Control(QStringLiteral("Image%1").arg(71 + suit));
+        const QWidget* marker = form->SuitMarkers()[suit];
         EXPECT_TRUE(marker->isHidden()) << suit;
         EXPECT_FALSE(marker->isEnabled()) << suit;
     }

@@ -29,12 +29,10 @@ class CountingPacer : public RealPacer {
 TEST_F(RealPaceTest, RealPacedDealStopsSoonAfterACloseAndTheWindowGoesAfterIt) {
     engine.EngineStartUp(StorageStartUpFiles());
     CountingPacer real;
-    TForm1 window(engine, real, log);
-    real.SetWindow(&window);
+    GameTable table(engine, real);
+    TForm1& window = table.form1;
+    const TurnFlow& turns = table.flow;
     window.SetErrorReporter([this](const QString& text) { errors.push_back(text); });
-    window.SetSuitChooser(std::make_unique<TForm2>(engine));
-    TurnFlow turns(engine, window, storage);
-    window.SetTurnFlow(&turns);
     window.StartUp();
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -47,7 +45,7 @@ TEST_F(RealPaceTest, RealPacedDealStopsSoonAfterACloseAndTheWindowGoesAfterIt) {
         stillOpen = window.isVisible();
         waitsAtClose = real.waits;
     });
-    QWidget* deal = window.Control(QStringLiteral("ImageDeal"));
+    QWidget* deal = window.ImageDeal;
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
                       deal->mapTo(&window, deal->rect().center()));
 

@@ -39,7 +39,7 @@ class RoundEndTest : public PlayWindowTest {
 
     // Types into the "Save Game" box and presses Enter.
     void SaveAs(const QString& name) {
-        QComboBox* box = form->Combo(QStringLiteral("ComboBox3"));
+        QComboBox* box = form->ComboBox3;
         box->lineEdit()->clear();
         QTest::keyClicks(box->lineEdit(), name);
         QTest::keyClick(box->lineEdit(), Qt::Key_Return);
@@ -60,17 +60,17 @@ TEST_F(RoundEndTest, LastCardOpensTheScoreGridAtOnceWithTheHandsFaceUp) {
         EXPECT_EQ(engine.Hands[seat].count, 2) << seat;
     EXPECT_FALSE(engine.InputEnabled);
 
-    const TextLabel* banner = Label("Label27");
+    const TextLabel* banner = form->Label27;
     EXPECT_EQ(Text(banner), "SCORES");
     EXPECT_FALSE(banner->isHidden());
     EXPECT_EQ(banner->pos(), QPoint(512 - banner->width() / 2 - 30, 760 / 4 + 6));
     EXPECT_EQ(banner->FontColour(), QColor(Qt::white));
-    QWidget* board = Control("GroupBox4");
+    QWidget* board = form->GroupBox4;
     EXPECT_FALSE(board->isHidden());
     EXPECT_TRUE(board->isEnabled());
     EXPECT_EQ(board->pos(), QPoint(222, 228));
 
-    const QTableWidget* grid = form->StringGrid1();
+    const QTableWidget* grid = form->StringGrid1;
     EXPECT_EQ(Cell(grid, 0, 0), "            Round:");
     EXPECT_EQ(Cell(grid, 0, 1), "   1");
     EXPECT_EQ(Cell(grid, 0, 10), "  10");
@@ -91,12 +91,12 @@ TEST_F(RoundEndTest, LastCardOpensTheScoreGridAtOnceWithTheHandsFaceUp) {
     EXPECT_TRUE(grid->selectedItems().empty());
 
     // The pile has moved up, no arrow is left, and the computers' hands lie face up.
-    EXPECT_EQ(Control("Image60")->pos(), QPoint(602, 122));
-    EXPECT_EQ(Control("Image38")->pos(), QPoint(592, 122));
-    EXPECT_TRUE(Control("Label6")->isHidden());
+    EXPECT_EQ(form->Image60->pos(), QPoint(602, 122));
+    EXPECT_EQ(form->Image38->pos(), QPoint(592, 122));
+    EXPECT_TRUE(form->Label6->isHidden());
     for (int kind = 1; kind <= 4; ++kind)
         EXPECT_TRUE(Arrow(kind)->isHidden()) << kind;
-    EXPECT_EQ(Picture("Image31")->Picture().pixel(10, 49),
+    EXPECT_EQ(form->Image31->Picture().pixel(10, 49),
               FacePixel(engine.Hands[3].slot[1], 10, 49));
 
     // While the grid is up the stock and DEAL do nothing.
@@ -131,13 +131,13 @@ TEST_F(RoundEndTest, ComputerGoingOutRefusesTheHandUntilCloseThenTheTotalsShowAt
     EXPECT_EQ(form->HandSlot(2)->y(), 496);
 
     CloseGrid();
-    EXPECT_TRUE(Control("GroupBox4")->isHidden());
-    EXPECT_TRUE(Control("Label27")->isHidden());
-    EXPECT_FALSE(Control("GroupBox1")->isHidden());
-    EXPECT_TRUE(Control("GroupBox1")->isEnabled());
-    EXPECT_FALSE(Control("ComboBox3")->isHidden());
-    EXPECT_FALSE(Control("Label28")->isHidden());
-    EXPECT_TRUE(Control("Image60")->isHidden());
+    EXPECT_TRUE(form->GroupBox4->isHidden());
+    EXPECT_TRUE(form->Label27->isHidden());
+    EXPECT_FALSE(form->GroupBox1->isHidden());
+    EXPECT_TRUE(form->GroupBox1->isEnabled());
+    EXPECT_FALSE(form->ComboBox3->isHidden());
+    EXPECT_FALSE(form->Label28->isHidden());
+    EXPECT_TRUE(form->Image60->isHidden());
     EXPECT_TRUE(form->HandSlot(1)->isHidden());
     EXPECT_EQ(engine.RoundNo, 2);
     EXPECT_TRUE(engine.InputEnabled);
@@ -145,12 +145,12 @@ TEST_F(RoundEndTest, ComputerGoingOutRefusesTheHandUntilCloseThenTheTotalsShowAt
     EXPECT_EQ(engine.RoundNo, 2);
 
     Deal();
-    EXPECT_EQ(Text(Label("Label1")), "You (19)");
-    EXPECT_EQ(Label("Label1")->x(), 512 - Label("Label1")->width() / 2);
-    EXPECT_EQ(Text(Label("Label2")), "Raduz\n(0)");
-    EXPECT_EQ(Text(Label("Label3")), "Vur (12)");
-    EXPECT_EQ(Text(Label("Label4")), "Dad (14)");
-    EXPECT_EQ(Text(Label("Label29")), "Dezev\n(13)");
+    EXPECT_EQ(Text(form->Label1), "You (19)");
+    EXPECT_EQ(form->Label1->x(), 512 - form->Label1->width() / 2);
+    EXPECT_EQ(Text(form->Label2), "Raduz\n(0)");
+    EXPECT_EQ(Text(form->Label3), "Vur (12)");
+    EXPECT_EQ(Text(form->Label4), "Dad (14)");
+    EXPECT_EQ(Text(form->Label29), "Dezev\n(13)");
     EXPECT_EQ(TableFaults(), "");
 }
 
@@ -161,11 +161,11 @@ TEST_F(RoundEndTest, SaveGameBoxSavesBetweenRoundsUnderACheckedName) {
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.close();
     CloseGrid();
-    QComboBox* box = form->Combo(QStringLiteral("ComboBox3"));
+    QComboBox* box = form->ComboBox3;
     EXPECT_NE(box->findText("Earlier"), -1);
     const int items = box->count();
 
-    const TextLabel* message = Label("Label30");
+    const TextLabel* message = form->Label30;
     Watch([&] {
         return message->isHidden() ? std::string()
                                    : Text(message) + " " + std::to_string(message->x()) + "," +
@@ -197,26 +197,28 @@ TEST_F(RoundEndTest, ClosingTheTenthRoundEndsTheGameWithTheWinnerAndTheScore) {
     CloseGrid();
 
     EXPECT_TRUE(engine.GameOver);
-    const TextLabel* over = Label("Label26");
+    const TextLabel* over = form->Label26;
     EXPECT_EQ(Text(over), "GAME OVER");
     EXPECT_FALSE(over->isHidden());
     EXPECT_EQ(over->pos(), QPoint(512 - over->width() / 2, 376));
     EXPECT_EQ(over->FontColour(), QColor(Qt::white));
-    const TextLabel* winner = Label("Label27");
+    const TextLabel* winner = form->Label27;
     EXPECT_EQ(Text(winner), "Winner: You");
     EXPECT_EQ(winner->pos(), QPoint(512 - winner->width() / 2, 406));
-    EXPECT_EQ(Text(Label("Label36")), "Score " + Engine::PadScore(engine.GameScore));
-    EXPECT_FALSE(Control("Label36")->isHidden());
-    for (const char* name : {"GroupBox1", "GroupBox4", "ComboBox3", "Label28", "Label5", "Image53"})
-        EXPECT_TRUE(Control(name)->isHidden()) << name;
-    EXPECT_EQ(Text(Label("Label1")), "You (0)");
+    EXPECT_EQ(Text(form->Label36), "Score " + Engine::PadScore(engine.GameScore));
+    EXPECT_FALSE(form->Label36->isHidden());
+    for (const QWidget* control : std::initializer_list<const QWidget*>{
+             form->GroupBox1, form->GroupBox4, form->ComboBox3, form->Label28, form->Label5,
+             form->Image53})
+        EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
+    EXPECT_EQ(Text(form->Label1), "You (0)");
     // The raised discard pile never hides the top seat's name and total.
-    QWidget* table = Control("Label3")->parentWidget();
-    EXPECT_GT(table->children().indexOf(Control("Label3")),
-              table->children().indexOf(Control("Image60")));
+    QWidget* table = form->Label3->parentWidget();
+    EXPECT_GT(table->children().indexOf(form->Label3),
+              table->children().indexOf(form->Image60));
 
     // The human's win is counted in the file and on the table.
-    EXPECT_EQ(Text(Label("Label51")), "1");
+    EXPECT_EQ(Text(form->Label51), "1");
     Engine reread;
     ASSERT_TRUE(ReadHighScoreFile(reread));
     TakeHighScores(reread);
@@ -246,9 +248,9 @@ TEST_F(RoundEndTest, HighScoreFileThatCannotBeWrittenIsReportedOnceAfterTheGameE
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_FALSE(errors[0].isEmpty());
     // The end of the game is shown whole all the same.
-    EXPECT_EQ(Text(Label("Label26")), "GAME OVER");
-    EXPECT_EQ(Text(Label("Label27")), "Winner: You");
-    EXPECT_FALSE(Control("Label36")->isHidden());
+    EXPECT_EQ(Text(form->Label26), "GAME OVER");
+    EXPECT_EQ(Text(form->Label27), "Winner: You");
+    EXPECT_FALSE(form->Label36->isHidden());
     EXPECT_TRUE(engine.InputEnabled);
     EXPECT_FALSE(flow->Busy());
 }

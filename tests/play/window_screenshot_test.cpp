@@ -22,9 +22,9 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
     QImage midRound;
     QRect text;
     pacer.duringWait = [&] {
-        if (midRound.isNull() && !Control("Label12")->isHidden() && engine.CurrentPlayer > 1) {
+        if (midRound.isNull() && !form->Label12->isHidden() && engine.CurrentPlayer > 1) {
             midRound = form->grab().toImage();
-            text = Control("Label12")->geometry();
+            text = form->Label12->geometry();
         }
     };
     SuitAnswerer answerer(form->SuitChooser());
@@ -47,11 +47,11 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
     const QImage grid = form->grab().toImage();
     SaveShot(grid, "table-scores.png");
     // The grid and its CLOSE button are on top of everything else, with all six rows.
-    const QWidget* close = Control("Image37");
+    const QWidget* close = form->Image37;
     const QPoint inButton(2, 15);
-    EXPECT_EQ(grid.pixel(close->mapTo(form.get(), inButton)),
-              Picture("Image37")->Picture().pixel(inButton));
-    const QTableWidget* cells = form->StringGrid1();
+    EXPECT_EQ(grid.pixel(close->mapTo(form, inButton)),
+              form->Image37->Picture().pixel(inButton));
+    const QTableWidget* cells = form->StringGrid1;
     EXPECT_LE(cells->rowViewportPosition(5) + cells->rowHeight(5), cells->height());
 
     CloseGrid();
@@ -110,7 +110,7 @@ TEST_F(PlayWindowTest, ScreenshotOfFivePlayersInPlay) {
     QImage shot;
     std::vector<std::string> faults;
     int flown = 0;
-    PictureBox* flying = Picture("Image61");
+    PictureBox* flying = form->Image61;
     pacer.duringWait = [&] {
         if (!shot.isNull() || engine.CurrentPlayer != 4 || flying->isHidden() ||
             flying->pos() == QPoint(552, 248) || flying->Picture().isNull())
@@ -152,7 +152,7 @@ TEST_F(PlayWindowTest, ScreenshotOfFivePlayersInPlay) {
             ShownAs(shot, *form, seat4, row(seat4), 100),
             ShownAs(shot, *form, seat5, column(seat5, false)),
             ShownAs(shot, *form, flying, faceAt(flown, 1, false)),
-            ShownAs(shot, *form, Control("Image60"),
+            ShownAs(shot, *form, form->Image60,
                     faceAt(engine.DiscardPile[engine.DiscardTop - 1], 1, false)),
         };
         for (int k = 1; k <= engine.Hands[1].count; ++k)

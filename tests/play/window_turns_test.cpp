@@ -30,7 +30,7 @@ std::vector<std::string> WithText(const std::vector<std::string>& watched, char 
 TEST_F(PlayWindowTest, HumanDrawFliesACardInAndShowsItsTextForHalfTheTime) {
     StartGame(3, false);
     LayRound({{Pip(7, C), King(D)}, {Pip(9, H)}, {Pip(9, D)}}, {Pip(3, S), Pip(4, H)}, {Pip(5, H)});
-    const QWidget* stockCard = Control("Image53");
+    const QWidget* stockCard = form->Image53;
     Watch([&] {
         std::string seen = StatusShown();
         if (stockCard->pos() != QPoint(428, 250))
@@ -58,8 +58,8 @@ TEST_F(PlayWindowTest, HumanDrawFliesACardInAndShowsItsTextForHalfTheTime) {
     EXPECT_FALSE(form->HandSlot(3)->isHidden());
     EXPECT_EQ(form->HandSlot(3)->x(), 493 - 18 * 3 + 72);
     EXPECT_EQ(engine.CurrentPlayer, 1);
-    EXPECT_TRUE(Control("Image52")->isHidden());
-    EXPECT_FALSE(Control("Image53")->isHidden());
+    EXPECT_TRUE(form->Image52->isHidden());
+    EXPECT_FALSE(form->Image53->isHidden());
     EXPECT_TRUE(StatusShown().empty());
 }
 
@@ -94,7 +94,7 @@ TEST_F(PlayWindowTest, ChainOfTwosReachesTheHumanWhoseTwoFliesWithoutAClick) {
              {Pip(3, H), Pip(4, D), Pip(5, D), Pip(6, D), Pip(7, D), Pip(8, D), Pip(9, D),
               Pip(10, D), Pip(6, C), Pip(3, S)},
              {Pip(5, D)});
-    const QWidget* flying = Control("Image61");
+    const QWidget* flying = form->Image61;
     Watch([&] { return FlightAndStatus(flying, [this] { return StatusShown(); }); });
     PressSlot(SlotOf(Two(D)));
 
@@ -134,7 +134,7 @@ TEST_F(PlayWindowTest, JackChainIsRaisedTrimmedAndPlayedFromWhereItStands) {
 
     // A left press on a card outside the chain lays the chain, from the raised jack's place.
     const int left = form->HandSlot(jackD)->x();
-    const QWidget* flying = Control("Image61");
+    const QWidget* flying = form->Image61;
     Watch([&] { return FlightAndStatus(flying, [] { return std::string(); }); });
     PressSlot(SlotOf(Pip(9, S)));
     const std::string firstStep =
@@ -150,7 +150,7 @@ TEST_F(PlayWindowTest, ReshuffleNoticeIsCentredOnItsTextForTwoSeconds) {
     StartGame(3, false);
     LayRound({{Pip(7, C), King(S)}, {Pip(9, H)}, {Pip(9, D)}}, {},
              {Pip(3, S), Pip(4, S), Pip(6, D), Pip(5, H)});
-    const TextLabel* notice = Label("Label26");
+    const TextLabel* notice = form->Label26;
     Watch([&] {
         if (notice->isHidden())
             return std::string();

@@ -57,8 +57,8 @@ TEST_F(TableTest, DealtHandIsShownInTheChosenOrderThroughTheTurnFlow) {
     for (const bool byPoints : {false, true}) {
         SCOPED_TRACE(byPoints ? "by points" : "by suit");
         Open();
-        form->Radio(QStringLiteral("RadioButton4"))->setChecked(true); // seven cards
-        form->Check(QStringLiteral("CheckBox2"))->setChecked(byPoints);
+        form->RadioButton4->setChecked(true); // seven cards
+        form->CheckBox2->setChecked(byPoints);
         form->Image20Click();
         pacer.waits.clear();
         // The wait that comes right after the full hand is first on the table.
@@ -120,7 +120,7 @@ TEST_F(TableTest, SideSeatFansAreTurnedAndOverlapTowardsTheTable) {
     form->DrawSeatColumn(2, 8, false);
 
     // Seat 2 with eight backs: step 20, so 7 * 20 + 73 high, centred on 272.
-    PictureBox* seat2 = Picture("Image21");
+    PictureBox* seat2 = form->Image21;
     EXPECT_EQ(seat2->geometry(), QRect(124, 202, 98, 213));
     EXPECT_FALSE(seat2->isHidden());
     const QImage& fan = seat2->Picture();
@@ -139,9 +139,9 @@ TEST_F(TableTest, SideSeatFansAreTurnedAndOverlapTowardsTheTable) {
     form->PrepareSeatPictures();
     form->DrawSeatColumn(2, 3, true);
     form->DrawSeatColumn(4, 3, true);
-    EXPECT_EQ(Picture("Image41")->geometry(), QRect(802, 248, 98, 121));
-    EXPECT_EQ(Picture("Image21")->Picture().pixel(20, 30), FacePixel(2, 24 + 72 - 30, 20));
-    EXPECT_EQ(Picture("Image41")->Picture().pixel(20, 30), FacePixel(1, 72 - 30, 20));
+    EXPECT_EQ(form->Image41->geometry(), QRect(802, 248, 98, 121));
+    EXPECT_EQ(form->Image21->Picture().pixel(20, 30), FacePixel(2, 24 + 72 - 30, 20));
+    EXPECT_EQ(form->Image41->Picture().pixel(20, 30), FacePixel(1, 72 - 30, 20));
 
     // No cards: no picture.
     form->DrawSeatColumn(2, 0, false);
@@ -156,7 +156,7 @@ TEST_F(TableTest, TopSeatFansRunLeftToRightWithTheLastCardWhole) {
     form->PlaceSeat(3, true);
     form->PrepareSeatPictures();
     form->DrawSeatRow(3, 7, true);
-    PictureBox* seat3 = Picture("Image31");
+    PictureBox* seat3 = form->Image31;
     EXPECT_EQ(seat3->geometry(), QRect(256 - 60, 24, 6 * 20 + 73, 98));
     const QImage& fan = seat3->Picture();
     EXPECT_EQ(fan.size(), QSize(505, 98));
@@ -170,7 +170,7 @@ TEST_F(TableTest, TopSeatFansRunLeftToRightWithTheLastCardWhole) {
     engine.Seat4HandTop = 24;
     form->PlaceSeat(4, true);
     form->DrawSeatRow(4, 7, false);
-    EXPECT_EQ(Picture("Image41")->geometry(), QRect(768 - 60, 24, 6 * 20 + 73, 98));
+    EXPECT_EQ(form->Image41->geometry(), QRect(768 - 60, 24, 6 * 20 + 73, 98));
 
     // With four players the same hand spreads wider, about seat 3's own centre.
     engine.PlayerCount = 4;
@@ -194,26 +194,26 @@ TEST_F(TableTest, SeatPlacesFollowTheLayoutValues) {
     engine.Seat4HandTop = 24;
     for (int seat = 1; seat <= 5; ++seat)
         form->PlaceSeat(seat, true);
-    EXPECT_EQ(Picture("Image21")->pos(), QPoint(124, 272));
-    EXPECT_EQ(Picture("Image31")->pos(), QPoint(256, 24));
-    EXPECT_EQ(Picture("Image41")->pos(), QPoint(768, 24));
-    EXPECT_EQ(Picture("Image35")->pos(), QPoint(802, 272));
-    EXPECT_FALSE(Picture("Image60")->isHidden());
-    EXPECT_FALSE(Picture("Image61")->isHidden());
-    EXPECT_EQ(Control("Image42")->pos(), QPoint(509, 248));
+    EXPECT_EQ(form->Image21->pos(), QPoint(124, 272));
+    EXPECT_EQ(form->Image31->pos(), QPoint(256, 24));
+    EXPECT_EQ(form->Image41->pos(), QPoint(768, 24));
+    EXPECT_EQ(form->Image35->pos(), QPoint(802, 272));
+    EXPECT_FALSE(form->Image60->isHidden());
+    EXPECT_FALSE(form->Image61->isHidden());
+    EXPECT_EQ(form->Image42->pos(), QPoint(509, 248));
 
     // With five players seat 4 is a row.
     form->PrepareSeatPictures();
-    EXPECT_EQ(Picture("Image41")->Picture().size(), QSize(505, 98));
+    EXPECT_EQ(form->Image41->Picture().size(), QSize(505, 98));
 
-    Picture("Image60")->SetPicture(sheets::Deck().copy(0, 0, 73, 98));
+    form->Image60->SetPicture(sheets::Deck().copy(0, 0, 73, 98));
     form->PlaceSeat(1, false);
-    EXPECT_TRUE(Picture("Image60")->isHidden());
-    EXPECT_FALSE(Picture("Image60")->isEnabled());
-    EXPECT_FALSE(Picture("Image60")->HasPicture());
+    EXPECT_TRUE(form->Image60->isHidden());
+    EXPECT_FALSE(form->Image60->isEnabled());
+    EXPECT_FALSE(form->Image60->HasPicture());
     form->PlaceSeat(2, false);
-    EXPECT_TRUE(Picture("Image21")->isHidden());
-    EXPECT_FALSE(Picture("Image21")->HasPicture());
+    EXPECT_TRUE(form->Image21->isHidden());
+    EXPECT_FALSE(form->Image21->HasPicture());
 }
 
 TEST_F(TableTest, StockShowsOneBackPerCardLeftUpToFour) {
@@ -222,32 +222,32 @@ TEST_F(TableTest, StockShowsOneBackPerCardLeftUpToFour) {
     engine.StockPile[0] = 108;
     engine.StockPos = 106; // three cards left: 106, 107 and 108
     pacer.waits.clear();
-    form->ShowStockPile(4, false);
+    flow->ShowStockPile(4, false);
     EXPECT_EQ(engine.StockImagesShown, 3);
-    EXPECT_FALSE(Picture("Image53")->isHidden());
-    EXPECT_FALSE(Picture("Image51")->isHidden());
-    EXPECT_TRUE(Picture("Image50")->isHidden());
-    EXPECT_EQ(Picture("Image53")->Picture().pixel(36, 49), sheets::Back(1, 1, 36, 49));
+    EXPECT_FALSE(form->Image53->isHidden());
+    EXPECT_FALSE(form->Image51->isHidden());
+    EXPECT_TRUE(form->Image50->isHidden());
+    EXPECT_EQ(form->Image53->Picture().pixel(36, 49), sheets::Back(1, 1, 36, 49));
     EXPECT_EQ(pacer.waits, (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Sleep, 200}}));
 
     // Unchanged: nothing is painted and nobody waits.
-    form->ShowStockPile(4, false);
+    flow->ShowStockPile(4, false);
     EXPECT_EQ(pacer.waits.size(), 1u);
 
     // An empty stock still shows one back; forced, four.
     engine.StockPos = 109;
-    form->ShowStockPile(4, false);
+    flow->ShowStockPile(4, false);
     EXPECT_EQ(engine.StockImagesShown, 1);
-    EXPECT_TRUE(Picture("Image52")->isHidden());
-    form->ShowStockPile(4, true);
-    EXPECT_FALSE(Picture("Image50")->isHidden());
+    EXPECT_TRUE(form->Image52->isHidden());
+    flow->ShowStockPile(4, true);
+    EXPECT_FALSE(form->Image50->isHidden());
 }
 
 TEST_F(TableTest, CardCornersLetTheClothShowThrough) {
     Open();
-    Control("Panel1")->hide(); // as after START
+    form->Panel1->hide(); // as after START
     form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     GiveHand(1, {27});
     form->DrawHumanHand(1);
     engine.PlayerCount = 4;
@@ -257,13 +257,13 @@ TEST_F(TableTest, CardCornersLetTheClothShowThrough) {
     form->DrawSeatColumn(2, 2, false);
 
     const QImage screen = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage& cloth = Picture("Image99")->Picture();
+    const QImage& cloth = form->Image99->Picture();
     // The hand's one card stands at 493 - 18 = 475.
     EXPECT_EQ(screen.pixel(475, 496), cloth.pixel(475, 496));
     EXPECT_EQ(screen.pixel(475 + 72, 496 + 97), cloth.pixel(475 + 72, 496 + 97));
     EXPECT_EQ(screen.pixel(475 + 36, 496 + 49), FacePixel(27, 36, 49));
     // The fan's outline and corners too.
-    const QRect fan = Picture("Image21")->geometry();
+    const QRect fan = form->Image21->geometry();
     EXPECT_EQ(screen.pixel(fan.topLeft()), cloth.pixel(fan.topLeft()));
     EXPECT_EQ(screen.pixel(fan.left() + 49, fan.top() + 24 + 30),
               sheets::Back(0, 1, 24 + 72 - 54, 49));

@@ -84,7 +84,7 @@ class FaultMatrix : public TableTest {
             SetUp();
             RunRow(row);
             after();
-            form.reset();
+            CloseWindows();
             engine = Engine();
             errors.clear();
         }
@@ -170,7 +170,7 @@ TEST_F(FaultMatrix, SaveFolderThatIsNoFolder) {
          [](const Engine&) { EXPECT_TRUE(fs::is_empty("Save")); }},
     };
     HangGuard guard(60);
-    RunRows(rows, [this] { EXPECT_EQ(form->Combo("ComboBox2")->count(), 0); });
+    RunRows(rows, [this] { EXPECT_EQ(form->ComboBox2->count(), 0); });
 }
 
 TEST_F(FaultMatrix, HighScoreFileDamagedOrUnreadable) {
@@ -221,7 +221,7 @@ TEST_F(FaultMatrix, SavedGamesThatCannotBeLoadedChangeNothing) {
     WriteBytes("Save/Short.sav", std::string(375, 'x'));
     Open();
     ASSERT_TRUE(errors.empty());
-    QComboBox* box = form->Combo("ComboBox2");
+    QComboBox* box = form->ComboBox2;
     for (const char* name : {"Wild", "Pipe", "Short", "Missing", "1digit", "a/../../x"}) {
         box->setEditText(QString::fromLatin1(name));
         QTest::keyClick(box->lineEdit(), Qt::Key_Return);
@@ -245,7 +245,7 @@ TEST_F(FaultMatrix, SaveOnAFullDiskKeepsTheOldSaveAndShowsOneError) {
     ASSERT_TRUE(SaveGame(old));
     const std::string before = ReadBytes("Save/Friday.sav");
     errors.clear();
-    QComboBox* box = form->Combo("ComboBox3");
+    QComboBox* box = form->ComboBox3;
     box->setEditText(QStringLiteral("Friday"));
     {
         FileSizeLimit fullDisk(100);
@@ -253,7 +253,7 @@ TEST_F(FaultMatrix, SaveOnAFullDiskKeepsTheOldSaveAndShowsOneError) {
     }
     EXPECT_EQ(errors, std::vector<QString>{QStringLiteral("Disk full")});
     EXPECT_EQ(ReadBytes("Save/Friday.sav"), before);
-    EXPECT_TRUE(Label("Label30")->isHidden()); // no "saved" message
+    EXPECT_TRUE(form->Label30->isHidden()); // no "saved" message
     // A save that is a link to a full device is left alone, with one box too.
     fs::create_symlink("/dev/full", "Save/Device.sav");
     errors.clear();
@@ -266,7 +266,7 @@ TEST_F(FaultMatrix, SaveOnAFullDiskKeepsTheOldSaveAndShowsOneError) {
 TEST_F(FaultMatrix, OddNamesNeverBreakTheSettingsLine) {
     WriteBytes("Config.cfg", std::string("5,3,2,6,0,0,0,You,Raduz,Vur,Dad,Dezev,"));
     Open();
-    QComboBox* names = form->Combo("ComboBox1");
+    QComboBox* names = form->ComboBox1;
     const std::vector<std::pair<int, QString>> typed = {
         {1, QStringLiteral("a,b/c\\d:e")},                       // separators
         {2, QString::fromUtf8("tab\there\x01" "bell")},          // control characters
@@ -304,7 +304,7 @@ TEST_F(FaultMatrix, BrokenUtf8NamesInTheSettingsFileSurviveADeal) {
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(engine.Hands[1].count, 6);
     EXPECT_EQ(ReadBytes("Config.cfg"), "5,3,2,6,0,0,0," + names);
-    QComboBox* box = form->Combo("ComboBox1");
+    QComboBox* box = form->ComboBox1;
     ASSERT_GE(box->count(), 2);
     EXPECT_TRUE(box->itemText(0).startsWith(QLatin1Char('Y'))) << box->itemText(0).toStdString();
     EXPECT_TRUE(box->itemText(1).contains(QChar(0xFFFD))) << box->itemText(1).toStdString();
@@ -338,8 +338,8 @@ TEST_F(FaultMatrix, HostileRulesTextsShowTheirFirstLinesCut) {
             form->Image29Click();
         form->Image30Click();
         form->Image28Click();
-        EXPECT_LE(form->Memo1()->toPlainText().size(), 16 * 96);
-        form.reset();
+        EXPECT_LE(form->Memo1->toPlainText().size(), 16 * 96);
+        CloseWindows();
     }
 }
 
@@ -390,8 +390,8 @@ TEST_F(FaultMatrix, EachBrokenCardSheetShowsOneError) {
                 EXPECT_EQ(errors[0], "Bitmap image is not valid");
             // The program goes on: the window takes clicks, and the rules open.
             form->Image33Click();
-            EXPECT_TRUE(Control("Panel2")->isVisible() || !form->isVisible());
-            form.reset();
+            EXPECT_TRUE(form->Panel2->isVisible() || !form->isVisible());
+            CloseWindows();
         }
     }
 }

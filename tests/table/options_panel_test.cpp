@@ -36,36 +36,36 @@ void Enter(QComboBox* box, const QString& text) {
 
 TEST_F(TableTest, CaptionClicksCheckTheirButtonsAndOnlyThem) {
     Open();
-    Click(Label("Label19"));
-    EXPECT_TRUE(form->Radio("RadioButton7")->isChecked());
-    Click(Label("Label17"));
-    EXPECT_TRUE(form->Radio("RadioButton5")->isChecked());
-    EXPECT_FALSE(form->Radio("RadioButton7")->isChecked());
-    Click(Label("Label33"));
-    EXPECT_TRUE(form->Radio("RadioButton10")->isChecked());
-    EXPECT_FALSE(form->Radio("RadioButton11")->isChecked());
+    Click(form->Label19);
+    EXPECT_TRUE(form->RadioButton7->isChecked());
+    Click(form->Label17);
+    EXPECT_TRUE(form->RadioButton5->isChecked());
+    EXPECT_FALSE(form->RadioButton7->isChecked());
+    Click(form->Label33);
+    EXPECT_TRUE(form->RadioButton10->isChecked());
+    EXPECT_FALSE(form->RadioButton11->isChecked());
     // Clicks change the controls only; START applies them.
     EXPECT_EQ(engine.PlayUntil, 300);
     EXPECT_EQ(engine.PlayerCount, 5);
 
     // The deal panel opens with START.
-    Click(Picture("Image20"));
-    Click(Label("Label16"));
-    EXPECT_TRUE(form->Radio("RadioButton4")->isChecked());
-    EXPECT_FALSE(form->Radio("RadioButton3")->isChecked());
+    Click(form->Image20);
+    Click(form->Label16);
+    EXPECT_TRUE(form->RadioButton4->isChecked());
+    EXPECT_FALSE(form->RadioButton3->isChecked());
     // A click on the checked button keeps one deal size chosen.
-    Click(form->Radio("RadioButton4"));
-    EXPECT_TRUE(form->Radio("RadioButton4")->isChecked());
-    Click(Label("Label10"));
-    EXPECT_TRUE(form->Radio("RadioButton1")->isChecked());
-    EXPECT_FALSE(form->Radio("RadioButton4")->isChecked());
+    Click(form->RadioButton4);
+    EXPECT_TRUE(form->RadioButton4->isChecked());
+    Click(form->Label10);
+    EXPECT_TRUE(form->RadioButton1->isChecked());
+    EXPECT_FALSE(form->RadioButton4->isChecked());
 }
 
 TEST_F(TableTest, ChoosingADesignFramesItsPictureAtOnce) {
     Open();
-    Click(Picture("Image25"));
+    Click(form->Image25);
     EXPECT_EQ(engine.CardDesign, 3);
-    const QImage& chosen = Picture("Image25")->Picture();
+    const QImage& chosen = form->Image25->Picture();
     EXPECT_EQ(chosen.pixel(0, 0), kLime);
     EXPECT_EQ(chosen.pixel(47, 64), kLime);
     EXPECT_EQ(chosen.pixel(2, 30), kLime);
@@ -73,25 +73,25 @@ TEST_F(TableTest, ChoosingADesignFramesItsPictureAtOnce) {
     EXPECT_EQ(chosen.pixel(24, 32), sheets::Back(1, 0, 1 + 24 * 36 / 48, 1 + 32 * 49 / 65));
 
     // Another choice redraws the thumbnails, taking the old outline away.
-    Click(Picture("Image27"));
+    Click(form->Image27);
     EXPECT_EQ(engine.CardDesign, 4);
-    EXPECT_NE(Picture("Image25")->Picture().pixel(0, 0), kLime);
-    EXPECT_EQ(Picture("Image27")->Picture().pixel(1, 1), kLime);
-    EXPECT_EQ(Picture("Image26")->Picture().pixel(24, 32),
+    EXPECT_NE(form->Image25->Picture().pixel(0, 0), kLime);
+    EXPECT_EQ(form->Image27->Picture().pixel(1, 1), kLime);
+    EXPECT_EQ(form->Image26->Picture().pixel(24, 32),
               sheets::Back(0, 1, 1 + 24 * 36 / 48, 99 - 98 + 32 * 48 / 65));
 }
 
 TEST_F(TableTest, SettingsFileIsShownInThePanel) {
     WriteConfig("3,2,4,5,1,1,1,Ann,Bo,Cy,Di,Ed,");
     Open();
-    EXPECT_TRUE(form->Radio("RadioButton10")->isChecked());
-    EXPECT_TRUE(form->Radio("RadioButton6")->isChecked());
-    EXPECT_TRUE(form->Radio("RadioButton2")->isChecked());
-    EXPECT_FALSE(form->Check("CheckBox1")->isChecked());
-    EXPECT_TRUE(form->Check("CheckBox2")->isChecked());
-    EXPECT_TRUE(form->Check("CheckBox3")->isChecked());
-    EXPECT_EQ(Picture("Image27")->Picture().pixel(0, 0), kLime);
-    QComboBox* names = form->Combo("ComboBox1");
+    EXPECT_TRUE(form->RadioButton10->isChecked());
+    EXPECT_TRUE(form->RadioButton6->isChecked());
+    EXPECT_TRUE(form->RadioButton2->isChecked());
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_TRUE(form->CheckBox2->isChecked());
+    EXPECT_TRUE(form->CheckBox3->isChecked());
+    EXPECT_EQ(form->Image27->Picture().pixel(0, 0), kLime);
+    QComboBox* names = form->ComboBox1;
     ASSERT_EQ(names->count(), 5);
     EXPECT_EQ(names->itemText(4), "Ed");
     EXPECT_EQ(names->currentIndex(), -1);
@@ -101,7 +101,7 @@ TEST_F(TableTest, SettingsFileIsShownInThePanel) {
 TEST_F(TableTest, NamesBoxRenamesOnlyTheChosenSeat) {
     WriteConfig("5,3,2,6,0,0,0,You,Raduz,Vur,Dad,Dezev,");
     Open();
-    QComboBox* names = form->Combo("ComboBox1");
+    QComboBox* names = form->ComboBox1;
 
     // Enter before any name was chosen changes nothing and adds no item.
     Enter(names, "Nobody");
@@ -136,9 +136,9 @@ TEST_F(TableTest, SavingUnderANewNameNeverSavesOverAnOlderGame) {
     Open();
     form->show();
     form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     form->ShowSaveBox();
-    QComboBox* box = form->Combo("ComboBox3");
+    QComboBox* box = form->ComboBox3;
     box->lineEdit()->setFocus();
 
     // Typed letter by letter, as a player does: the start of an older name stays as typed.
@@ -152,7 +152,7 @@ TEST_F(TableTest, SavingUnderANewNameNeverSavesOverAnOlderGame) {
 TEST_F(TableTest, StartAppliesThePanelAndOpensTheDealPanel) {
     Open(); // no settings file: four players and 250 on the panel, five and 300 in the engine
     pacer.waits.clear();
-    Click(Picture("Image20"));
+    Click(form->Image20);
 
     EXPECT_EQ(engine.PlayUntil, 250);
     EXPECT_EQ(engine.PlayerCount, 4);
@@ -167,35 +167,35 @@ TEST_F(TableTest, StartAppliesThePanelAndOpensTheDealPanel) {
     EXPECT_LE(engine.StrategySeed, 5);
     EXPECT_FALSE(engine.RevealHands);
 
-    EXPECT_TRUE(Control("Panel1")->isHidden());
-    EXPECT_FALSE(Control("Panel1")->isEnabled());
-    EXPECT_FALSE(Control("GroupBox1")->isHidden());
-    EXPECT_TRUE(Control("GroupBox1")->isEnabled());
+    EXPECT_TRUE(form->Panel1->isHidden());
+    EXPECT_FALSE(form->Panel1->isEnabled());
+    EXPECT_FALSE(form->GroupBox1->isHidden());
+    EXPECT_TRUE(form->GroupBox1->isEnabled());
 
     // Four backs of the default design on the stock, after the stock's pause.
     EXPECT_EQ(engine.StockImagesShown, 4);
-    EXPECT_FALSE(Picture("Image50")->isHidden());
-    EXPECT_EQ(Picture("Image50")->Picture().pixel(36, 49), sheets::Back(0, 1, 36, 49));
+    EXPECT_FALSE(form->Image50->isHidden());
+    EXPECT_EQ(form->Image50->Picture().pixel(36, 49), sheets::Back(0, 1, 36, 49));
     EXPECT_EQ(pacer.waits, (std::vector<RecordingPacer::Wait>{{RecordingPacer::Kind::Sleep, 200}}));
 
     // Seat names centred on their places; seat 4 on the row of seat 2, seat 5 hidden.
-    TextLabel* you = Label("Label1");
+    TextLabel* you = form->Label1;
     EXPECT_EQ(you->Caption(), "You");
     EXPECT_EQ(you->pos(), QPoint(512 - you->width() / 2, 604));
-    EXPECT_EQ(Label("Label2")->x(), 78 - Label("Label2")->width() / 2);
-    EXPECT_EQ(Label("Label3")->pos(), QPoint(512 - Label("Label3")->width() / 2, 123));
-    EXPECT_EQ(Label("Label4")->pos(), QPoint(946 - Label("Label4")->width() / 2, 284));
-    EXPECT_EQ(Label("Label4")->Caption(), "Dad");
-    EXPECT_FALSE(Label("Label4")->isHidden());
-    EXPECT_TRUE(Label("Label29")->isHidden());
+    EXPECT_EQ(form->Label2->x(), 78 - form->Label2->width() / 2);
+    EXPECT_EQ(form->Label3->pos(), QPoint(512 - form->Label3->width() / 2, 123));
+    EXPECT_EQ(form->Label4->pos(), QPoint(946 - form->Label4->width() / 2, 284));
+    EXPECT_EQ(form->Label4->Caption(), "Dad");
+    EXPECT_FALSE(form->Label4->isHidden());
+    EXPECT_TRUE(form->Label29->isHidden());
 }
 
 TEST_F(TableTest, StartWithFivePlayersSeatsFourAndFiveOnTheRight) {
     WriteConfig("5,3,2,6,1,1,0,You,Raduz,Vur,Dad,Dezev,");
     Open();
-    emit form->Combo("ComboBox1")->activated(4);
-    Enter(form->Combo("ComboBox1"), "Zoltan the Fifth");
-    Click(Picture("Image20"));
+    emit form->ComboBox1->activated(4);
+    Enter(form->ComboBox1, "Zoltan the Fifth");
+    Click(form->Image20);
 
     EXPECT_EQ(engine.PlayerCount, 5);
     EXPECT_EQ(engine.PlayUntil, 300);
@@ -205,12 +205,12 @@ TEST_F(TableTest, StartWithFivePlayersSeatsFourAndFiveOnTheRight) {
     EXPECT_EQ(engine.Seat4HandLeft, 768);
     EXPECT_EQ(engine.Seat4HandTop, 24);
     EXPECT_EQ(engine.Seat4MarkerLeft, 678);
-    TextLabel* fifth = Label("Label29");
+    TextLabel* fifth = form->Label29;
     EXPECT_EQ(fifth->Caption(), "Zoltan the Fifth");
     EXPECT_FALSE(fifth->isHidden());
     EXPECT_EQ(fifth->pos(), QPoint(946 - fifth->width() / 2, 284));
-    EXPECT_EQ(Label("Label3")->x(), 256 - Label("Label3")->width() / 2);
-    EXPECT_EQ(Label("Label4")->pos(), QPoint(768 - Label("Label4")->width() / 2, 123));
+    EXPECT_EQ(form->Label3->x(), 256 - form->Label3->width() / 2);
+    EXPECT_EQ(form->Label4->pos(), QPoint(768 - form->Label4->width() / 2, 123));
 }
 
 TEST_F(TableTest, HiddenSeatThreeNameRevealsTheComputerHands) {
@@ -226,9 +226,9 @@ TEST_F(TableTest, HiddenSeatThreeNameRevealsTheComputerHands) {
         engine = fresh;
         WriteConfig("4,3,2,6,0,0,0,You,Raduz,Vur,Dad,Dezev,");
         Open();
-        emit form->Combo("ComboBox1")->activated(2);
-        Enter(form->Combo("ComboBox1"), QString::fromStdString(word));
-        Click(Picture("Image20"));
+        emit form->ComboBox1->activated(2);
+        Enter(form->ComboBox1, QString::fromStdString(word));
+        Click(form->Image20);
         EXPECT_EQ(engine.RevealHands, exact);
         EXPECT_FALSE(engine.LogEnabled);
         EXPECT_FALSE(QFile::exists("Log.txt"));
@@ -253,22 +253,22 @@ TEST_F(TableTest, LoadingASavedGameShowsItsSettingsAndSaysSo) {
     Open();
     pacer.waits.clear();
 
-    QComboBox* games = form->Combo("ComboBox2");
+    QComboBox* games = form->ComboBox2;
     ASSERT_EQ(games->count(), 1);
     Enter(games, "Round4");
     EXPECT_EQ(engine.RoundNo, 4);
     EXPECT_EQ(engine.LeadSeat, 2);
     EXPECT_EQ(engine.ScoreTable[2][11], 77);
-    EXPECT_TRUE(form->Radio("RadioButton10")->isChecked());
-    EXPECT_TRUE(form->Radio("RadioButton6")->isChecked());
-    EXPECT_TRUE(form->Radio("RadioButton2")->isChecked());
-    EXPECT_FALSE(form->Check("CheckBox1")->isChecked());
-    EXPECT_EQ(Picture("Image25")->Picture().pixel(0, 0), kLime);
-    EXPECT_EQ(form->Combo("ComboBox1")->itemText(1), "Hilda");
+    EXPECT_TRUE(form->RadioButton10->isChecked());
+    EXPECT_TRUE(form->RadioButton6->isChecked());
+    EXPECT_TRUE(form->RadioButton2->isChecked());
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+    EXPECT_EQ(form->Image25->Picture().pixel(0, 0), kLime);
+    EXPECT_EQ(form->ComboBox1->itemText(1), "Hilda");
     EXPECT_EQ(games->count(), 1); // Enter never adds the typed text
 
     // The message stays two seconds at (400, 180), then goes.
-    TextLabel* message = Label("Label30");
+    TextLabel* message = form->Label30;
     EXPECT_EQ(message->Caption(), "Round4 loaded - Current Round:4");
     EXPECT_EQ(message->pos(), QPoint(400, 180));
     EXPECT_TRUE(message->isHidden());
@@ -286,7 +286,7 @@ TEST_F(TableTest, LoadingASavedGameShowsItsSettingsAndSaysSo) {
 TEST_F(TableTest, FileFailureInAHandlerEndsItWithAMessageAndPlayGoesOn) {
     Open();
     bool finished = false;
-    form->Guarded([&] {
+    flow->RunEvent([&] {
         throw StorageError("Disk full");
         finished = true;
     });
@@ -298,11 +298,11 @@ TEST_F(TableTest, FileFailureInAHandlerEndsItWithAMessageAndPlayGoesOn) {
     QDir().mkdir("Save");
     ASSERT_TRUE(QFile::link("/proc/self/mem", "Save/Broken.sav"));
     pacer.waits.clear();
-    Enter(form->Combo("ComboBox2"), "Broken");
+    Enter(form->ComboBox2, "Broken");
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_TRUE(errors[1].startsWith("I/O error")) << errors[1].toStdString();
     EXPECT_TRUE(pacer.waits.empty());
     // The window still answers.
-    Click(Label("Label18"));
-    EXPECT_TRUE(form->Radio("RadioButton6")->isChecked());
+    Click(form->Label18);
+    EXPECT_TRUE(form->RadioButton6->isChecked());
 }

@@ -15,7 +15,7 @@ void WriteRules(int lines) {
 }
 
 QStringList MemoLines(const TForm1& form) {
-    return form.Memo1()->toPlainText().split(QLatin1Char('\n'));
+    return form.Memo1->toPlainText().split(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -27,10 +27,10 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
     form->DrawHumanHand(3);
     form->SetSlotTop(2, 480);
 
-    QTest::mouseClick(Picture("Image33"), Qt::LeftButton);
-    EXPECT_TRUE(Control("Image33")->isHidden());
-    EXPECT_FALSE(Control("Panel2")->isHidden());
-    EXPECT_TRUE(Control("Panel2")->isEnabled());
+    QTest::mouseClick(form->Image33, Qt::LeftButton);
+    EXPECT_TRUE(form->Image33->isHidden());
+    EXPECT_FALSE(form->Panel2->isHidden());
+    EXPECT_TRUE(form->Panel2->isEnabled());
     EXPECT_TRUE(form->HandSlot(1)->isHidden());
     QStringList page = MemoLines(*form);
     ASSERT_EQ(page.size(), 15);
@@ -40,14 +40,14 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
     // Each page down keeps the previous page's last line on top, until the end is reached.
     const std::pair<int, int> down[] = {{15, 30}, {30, 45}, {45, 60}, {60, 75}, {65, 80}, {65, 80}};
     for (const auto& [first, last] : down) {
-        QTest::mouseClick(Picture("Image29"), Qt::LeftButton);
+        QTest::mouseClick(form->Image29, Qt::LeftButton);
         page = MemoLines(*form);
         EXPECT_EQ(page.front(), QStringLiteral("Rule line %1").arg(first));
         EXPECT_EQ(page.back(), QStringLiteral("Rule line %1").arg(last));
     }
     const std::pair<int, int> up[] = {{49, 63}, {33, 47}, {17, 31}, {1, 15}, {1, 15}};
     for (const auto& [first, last] : up) {
-        QTest::mouseClick(Picture("Image30"), Qt::LeftButton);
+        QTest::mouseClick(form->Image30, Qt::LeftButton);
         page = MemoLines(*form);
         EXPECT_EQ(page.front(), QStringLiteral("Rule line %1").arg(first));
         EXPECT_EQ(page.back(), QStringLiteral("Rule line %1").arg(last));
@@ -55,10 +55,10 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
 
     // EXIT brings back the button and the hand as it stood, nothing more: the card raised
     // for a chain before the rules were opened stands raised again.
-    QTest::mouseClick(Picture("Image28"), Qt::LeftButton);
-    EXPECT_TRUE(Control("Panel2")->isHidden());
-    EXPECT_FALSE(Control("Panel2")->isEnabled());
-    EXPECT_FALSE(Control("Image33")->isHidden());
+    QTest::mouseClick(form->Image28, Qt::LeftButton);
+    EXPECT_TRUE(form->Panel2->isHidden());
+    EXPECT_FALSE(form->Panel2->isEnabled());
+    EXPECT_FALSE(form->Image33->isHidden());
     EXPECT_FALSE(form->HandSlot(3)->isHidden());
     EXPECT_TRUE(form->HandSlot(3)->isEnabled());
     EXPECT_TRUE(form->HandSlot(4)->isHidden());
@@ -66,7 +66,7 @@ TEST_F(TableTest, RulesViewerPagesThroughTheText) {
     EXPECT_EQ(form->HandSlot(3)->y(), 496);
 
     // Every opening starts again at line 1.
-    QTest::mouseClick(Picture("Image33"), Qt::LeftButton);
+    QTest::mouseClick(form->Image33, Qt::LeftButton);
     EXPECT_EQ(MemoLines(*form).front(), "Rule line 1");
 }
 
@@ -74,12 +74,12 @@ TEST_F(TableTest, RulesLieOverEverythingOnTheTable) {
     WriteRules(80);
     Open();
     form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     // Between rounds the score board is up and VIEW RULES can still be pressed.
-    Control("GroupBox4")->show();
-    Control("GroupBox1")->show();
+    form->GroupBox4->show();
+    form->GroupBox1->show();
     form->Image33Click();
-    const QWidget* rules = Control("Panel2");
+    const QWidget* rules = form->Panel2;
     for (const QPoint at : {QPoint(300, 300), QPoint(500, 400), QPoint(640, 420)}) {
         SCOPED_TRACE(at.x());
         EXPECT_TRUE(rules->isAncestorOf(form->childAt(at)));
@@ -114,20 +114,20 @@ TEST_F(TableTest, HighScoreRowsAndCountersFillTheCorner) {
     engine.GamesWon = 999;
     OpenWindows();
 
-    EXPECT_EQ(Label("Label37")->pos(), QPoint(25, 595));
+    EXPECT_EQ(form->Label37->pos(), QPoint(25, 595));
     // Rows 1..5 hold entries 1..5; the aqua last row holds entry 0.
-    EXPECT_EQ(Label("Label38")->Caption(), "300");
-    EXPECT_EQ(Label("Label39")->Caption(), "Raduz");
-    EXPECT_EQ(Label("Label39")->pos(), QPoint(80, 618));
-    EXPECT_EQ(Label("Label46")->Caption(), "0");
-    EXPECT_EQ(Label("Label47")->pos(), QPoint(80, 690));
-    EXPECT_EQ(Label("Label48")->Caption(), "180");
-    EXPECT_EQ(Label("Label48")->pos(), QPoint(25, 708));
-    EXPECT_EQ(Label("Label49")->Caption(), "You");
-    EXPECT_EQ(Label("Label50")->Caption(), "12,345");
-    EXPECT_EQ(Label("Label51")->Caption(), "999");
+    EXPECT_EQ(form->Label38->Caption(), "300");
+    EXPECT_EQ(form->Label39->Caption(), "Raduz");
+    EXPECT_EQ(form->Label39->pos(), QPoint(80, 618));
+    EXPECT_EQ(form->Label46->Caption(), "0");
+    EXPECT_EQ(form->Label47->pos(), QPoint(80, 690));
+    EXPECT_EQ(form->Label48->Caption(), "180");
+    EXPECT_EQ(form->Label48->pos(), QPoint(25, 708));
+    EXPECT_EQ(form->Label49->Caption(), "You");
+    EXPECT_EQ(form->Label50->Caption(), "12,345");
+    EXPECT_EQ(form->Label51->Caption(), "999");
 
     engine.GamesPlayed = 1234567;
     form->ShowGamesAndWins();
-    EXPECT_EQ(Label("Label50")->Caption(), "1,234,567");
+    EXPECT_EQ(form->Label50->Caption(), "1,234,567");
 }

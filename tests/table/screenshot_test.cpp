@@ -13,12 +13,12 @@ TEST_F(TableTest, ScreenshotsOfTheOptionsPanelAndADealtTable) {
     Open();
     ASSERT_TRUE(errors.empty());
     form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
 
     const QImage options = form->grab().toImage();
     SaveShot(options, "table-options.png");
     // The panel shows the cloth backdrop, not the bare window colour.
-    const QImage& backdrop = Picture("Image98")->Picture();
+    const QImage& backdrop = form->Image98->Picture();
     EXPECT_EQ(options.pixel(372 + 270, 210 + 100), backdrop.pixel(270, 100));
 
     form->Image20Click();
@@ -32,9 +32,9 @@ TEST_F(TableTest, ScreenshotsOfTheOptionsPanelAndADealtTable) {
     form->DrawSeatColumn(2, 7, false);
     form->DrawSeatRow(3, 7, false);
     form->DrawSeatColumn(4, 7, true);
-    form->CopyCard(engine.StockPile[engine.StockPos], Picture("Image60"));
-    Label("Label6")->show();
-    Control("GroupBox1")->hide();
+    form->CopyCard(engine.StockPile[engine.StockPos], form->Image60);
+    form->Label6->show();
+    form->GroupBox1->hide();
 
     const QImage table = form->grab().toImage();
     SaveShot(table, "table-dealt.png");

@@ -72,43 +72,43 @@ TEST_F(TableTest, WindowOpensWithItsDesignInPlace) {
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.name);
-        QWidget* control = Control(e.name);
+        QWidget* control = Named(e.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->geometry(), e.geometry);
         EXPECT_EQ(control->parentWidget()->objectName(), e.parent);
     }
 
     // Kinds, starting states and captions that the handlers and the later play rely on.
-    EXPECT_NE(qobject_cast<QPlainTextEdit*>(Control("Memo1")), nullptr);
-    EXPECT_NE(qobject_cast<QTableWidget*>(Control("StringGrid1")), nullptr);
-    EXPECT_NE(qobject_cast<QGroupBox*>(Control("GroupBox4")), nullptr);
-    EXPECT_TRUE(form->Radio("RadioButton3")->isChecked());
-    EXPECT_TRUE(form->Radio("RadioButton7")->isChecked());
-    EXPECT_TRUE(form->Radio("RadioButton11")->isChecked());
-    EXPECT_TRUE(form->Check("CheckBox1")->isChecked());
-    EXPECT_FALSE(form->Check("CheckBox2")->isChecked());
+    EXPECT_NE(qobject_cast<QPlainTextEdit*>(form->Memo1), nullptr);
+    EXPECT_NE(qobject_cast<QTableWidget*>(form->StringGrid1), nullptr);
+    EXPECT_NE(qobject_cast<QGroupBox*>(form->GroupBox4), nullptr);
+    EXPECT_TRUE(form->RadioButton3->isChecked());
+    EXPECT_TRUE(form->RadioButton7->isChecked());
+    EXPECT_TRUE(form->RadioButton11->isChecked());
+    EXPECT_TRUE(form->CheckBox1->isChecked());
+    EXPECT_FALSE(form->CheckBox2->isChecked());
     for (const char* hidden :
          {"GroupBox1", "Panel2", "GroupBox4", "ComboBox3", "Label28", "Label11", "Label12",
           "Label26", "Label6", "Image81", "Image71", "Image60", "Image61", "Image21", "Image1"}) {
-        EXPECT_TRUE(Control(hidden)->isHidden()) << hidden;
+        EXPECT_TRUE(Named(hidden)->isHidden()) << hidden;
     }
-    EXPECT_FALSE(Control("GroupBox1")->isEnabled());
-    EXPECT_FALSE(Control("Panel2")->isEnabled());
-    EXPECT_FALSE(Control("Image74")->isEnabled());
-    EXPECT_FALSE(Control("Panel1")->isHidden());
-    EXPECT_EQ(Label("Label5")->Caption(), "Stock Pile");
-    EXPECT_EQ(Label("Label5")->pos(), QPoint(424, 355));
-    EXPECT_EQ(Label("Label14")->Caption(), "Select Deal Cards");
-    EXPECT_EQ(Label("Label14")->font().pixelSize(), 11);
-    EXPECT_EQ(Label("Label31")->Caption(), "350 Points");
-    EXPECT_EQ(Label("Label1")->pos(), QPoint(473, 604));
-    EXPECT_EQ(Label("Label11")->font().family(), "Calibri");
-    EXPECT_EQ(Label("Label11")->font().pixelSize(), 23);
-    EXPECT_EQ(Label("Label48")->FontColour(), QColor(Qt::cyan));
-    EXPECT_EQ(Label("Label38")->FontColour(), QColor(Qt::green));
-    EXPECT_TRUE(Picture("Image1")->Transparent());
-    EXPECT_TRUE(Picture("Image53")->Transparent());
-    EXPECT_EQ(Picture("Image73")->Picture().size(), QSize(60, 57)); // shown unscaled, cut
+    EXPECT_FALSE(form->GroupBox1->isEnabled());
+    EXPECT_FALSE(form->Panel2->isEnabled());
+    EXPECT_FALSE(form->Image74->isEnabled());
+    EXPECT_FALSE(form->Panel1->isHidden());
+    EXPECT_EQ(form->Label5->Caption(), "Stock Pile");
+    EXPECT_EQ(form->Label5->pos(), QPoint(424, 355));
+    EXPECT_EQ(form->Label14->Caption(), "Select Deal Cards");
+    EXPECT_EQ(form->Label14->font().pixelSize(), 11);
+    EXPECT_EQ(form->Label31->Caption(), "350 Points");
+    EXPECT_EQ(form->Label1->pos(), QPoint(473, 604));
+    EXPECT_EQ(form->Label11->font().family(), "Calibri");
+    EXPECT_EQ(form->Label11->font().pixelSize(), 23);
+    EXPECT_EQ(form->Label48->FontColour(), QColor(Qt::cyan));
+    EXPECT_EQ(form->Label38->FontColour(), QColor(Qt::green));
+    EXPECT_TRUE(form->Image1->Transparent());
+    EXPECT_TRUE(form->Image53->Transparent());
+    EXPECT_EQ(form->Image73->Picture().size(), QSize(60, 57)); // shown unscaled, cut
 
     EXPECT_EQ(engine.LeadSeat, 1);
     EXPECT_TRUE(engine.FirstDealPending);
@@ -127,21 +127,21 @@ TEST_F(TableTest, StartUpRunsOnceWhenTheWindowFirstShows) {
     EXPECT_EQ(form->maximumSize(), QSize(1008, 718));
     form->show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->StartedUp(); }, 2000));
-    EXPECT_EQ(Control("Panel1")->pos(), QPoint(372, 210));
+    EXPECT_EQ(form->Panel1->pos(), QPoint(372, 210));
 
     // A later activation (a message box or the suit chooser closing) does not start again.
-    Control("Panel1")->move(1, 1);
+    form->Panel1->move(1, 1);
     engine.LeadSeat = 3;
     form->StartUp();
     QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(form.get(), &activate);
-    EXPECT_EQ(Control("Panel1")->pos(), QPoint(1, 1));
+    QApplication::sendEvent(form, &activate);
+    EXPECT_EQ(form->Panel1->pos(), QPoint(1, 1));
     EXPECT_EQ(engine.LeadSeat, 3);
 }
 
 TEST_F(TableTest, ClothAndBackdropsAreCutFromTheBackgroundSheet) {
     Open();
-    const QImage& cloth = Picture("Image99")->Picture();
+    const QImage& cloth = form->Image99->Picture();
     ASSERT_EQ(cloth.size(), QSize(1022, 758));
     // One corner of the sheet, doubled, four times over.
     for (const QPoint at : {QPoint(0, 0), QPoint(510, 0), QPoint(0, 378), QPoint(510, 378)}) {
@@ -149,15 +149,15 @@ TEST_F(TableTest, ClothAndBackdropsAreCutFromTheBackgroundSheet) {
         EXPECT_EQ(cloth.pixel(at.x() + 509, at.y() + 377), sheets::Cloth(254, 188));
     }
     // A backdrop doubles the corner of its own half size.
-    const QImage& options = Picture("Image98")->Picture();
+    const QImage& options = form->Image98->Picture();
     EXPECT_EQ(options.size(), QSize(280, 337));
     EXPECT_EQ(options.pixel(279, 335), sheets::Cloth(139, 167));
     // The rules panel lays the corner a second time from x = 511.
-    const QImage& rules = Picture("Image34")->Picture();
+    const QImage& rules = form->Image34->Picture();
     EXPECT_EQ(rules.pixel(511, 40), sheets::Cloth(0, 20));
     EXPECT_EQ(rules.pixel(510, 40), sheets::Cloth(254, 20));
     // The score board: a 255-wide strip doubled, then a 35-wide one beyond x = 510.
-    const QImage& score = Picture("Image36")->Picture();
+    const QImage& score = form->Image36->Picture();
     EXPECT_EQ(score.pixel(509, 10), sheets::Cloth(254, 4));
     EXPECT_EQ(score.pixel(512, 10), sheets::Cloth(1, 4));
     // The suit chooser shares the cloth.
@@ -182,16 +182,16 @@ TEST_F(TableTest, MissingDeckShowsOneErrorAndSkipsTheRestOfTheStartUp) {
     for (int slot = 1; slot <= 19; ++slot)
         EXPECT_TRUE(form->HandSlot(slot)->isHidden());
     // Steps before it ran...
-    EXPECT_EQ(Control("Panel1")->pos(), QPoint(372, 210));
-    EXPECT_EQ(Picture("Image99")->Picture().size(), QSize(1022, 758));
+    EXPECT_EQ(form->Panel1->pos(), QPoint(372, 210));
+    EXPECT_EQ(form->Image99->Picture().size(), QSize(1022, 758));
     // ...and every step after it was skipped.
     EXPECT_EQ(engine.LeadSeat, 0);
-    EXPECT_TRUE(Control("Panel2")->isEnabled());
-    EXPECT_EQ(Control("Panel2")->pos(), QPoint(171, 177));
-    EXPECT_EQ(form->Combo("ComboBox2")->count(), 0);
-    EXPECT_EQ(Label("Label38")->Caption(), "100");
-    EXPECT_EQ(Label("Label49")->Caption(), "100");
-    EXPECT_FALSE(Label("Label11")->isHidden());
+    EXPECT_TRUE(form->Panel2->isEnabled());
+    EXPECT_EQ(form->Panel2->pos(), QPoint(171, 177));
+    EXPECT_EQ(form->ComboBox2->count(), 0);
+    EXPECT_EQ(form->Label38->Caption(), "100");
+    EXPECT_EQ(form->Label49->Caption(), "100");
+    EXPECT_FALSE(form->Label11->isHidden());
 }
 
 TEST_F(TableTest, MissingPatternsKeepsTheDefaultsButStillPlacesTheWindow) {
@@ -207,10 +207,10 @@ TEST_F(TableTest, MissingPatternsKeepsTheDefaultsButStillPlacesTheWindow) {
     // The settings file was never read.
     EXPECT_EQ(engine.PlayerCount, 5);
     EXPECT_EQ(engine.PlayerNames[1], "You");
-    EXPECT_FALSE(form->Radio("RadioButton10")->isChecked());
+    EXPECT_FALSE(form->RadioButton10->isChecked());
     // The cloth was never painted and the rules button keeps its design place.
-    EXPECT_FALSE(Picture("Image99")->HasPicture());
-    EXPECT_EQ(Control("Image33")->pos(), QPoint(446, 656));
+    EXPECT_FALSE(form->Image99->HasPicture());
+    EXPECT_EQ(form->Image33->pos(), QPoint(446, 656));
     EXPECT_EQ(form->SuitChooser()->Image1()->size(), QSize(234, 91));
 }
 
@@ -224,7 +224,7 @@ TEST_F(TableTest, BrokenOrTooSmallSheetsAreNotValidBitmaps) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], "Bitmap image is not valid");
     // The background step's clean-up still centres the rules button; the deck step is skipped.
-    EXPECT_EQ(Control("Image33")->pos(), QPoint(454, 656));
+    EXPECT_EQ(form->Image33->pos(), QPoint(454, 656));
     EXPECT_EQ(engine.LeadSeat, 0);
 
     // A deck one pixel narrower than its 14 columns of cells cannot be used either.
@@ -246,13 +246,13 @@ TEST_F(TableTest, SavedGameListsHoldEverySavedGameBelowTheFolder) {
     }
     Open();
     QStringList listed;
-    for (int i = 0; i < form->Combo("ComboBox2")->count(); ++i) {
-        listed << form->Combo("ComboBox2")->itemText(i);
+    for (int i = 0; i < form->ComboBox2->count(); ++i) {
+        listed << form->ComboBox2->itemText(i);
     }
     listed.sort();
     // A dot inside a game's name stays, so the listed name finds its file again.
     EXPECT_EQ(listed, QStringList({"Alpha", "Beta", "Delta.v2", "Gamma"}));
-    EXPECT_EQ(form->Combo("ComboBox3")->count(), 4);
+    EXPECT_EQ(form->ComboBox3->count(), 4);
     // Filling the list does not put a name into the box.
-    EXPECT_EQ(form->Combo("ComboBox2")->currentText(), "");
+    EXPECT_EQ(form->ComboBox2->currentText(), "");
 }

@@ -17,6 +17,7 @@
 #include "table/flow/storage_link.h"
 #include "table/flow/turn_flow.h"
 #include "table/pacer.h"
+#include "table/game_table.h"
 #include "table/tform1.h"
 #include "temp_folder.h"
 
@@ -90,18 +91,26 @@ class TableTest : public ::testing::Test {
     }
 
     void OpenWindows(bool startUp = true) {
-        form = std::make_unique<TForm1>(engine, pacer, log);
+        table = std::make_unique<GameTable>(engine, pacer);
+        form = &table->form1;
+        flow = &table->flow;
         form->SetErrorReporter([this](const QString& text) { errors.push_back(text); });
-        form->SetSuitChooser(std::make_unique<TForm2>(engine));
-        flow = std::make_unique<TurnFlow>(engine, *form, storage);
-        form->SetTurnFlow(flow.get());
         if (startUp)
             form->StartUp();
     }
 
-    PictureBox* Picture(const char* name) const { return form->Picture(QString::fromLatin1(name)); }
-    TextLabel* Label(const char* name) const { return form->Label(QString::fromLatin1(name)); }
-    QWidget* Control(const char* name) const { return form->Control(QString::fromLatin1(name)); }
+    // A control found by the name it is given in the design, as tools outside the program
+    // find it.
+    QWidget* Named(const char* name) const {
+        return form->findChild<QWidget*>(QString::fromLatin1(name));
+    }
+
+    // The window goes, as at the end of a run.
+    void CloseWindows() {
+        table.reset();
+        form = nullptr;
+        flow = nullptr;
+    }
 
     // Gives a seat these cards, in slot order.
     void GiveHand(int seat, const std::vector<int>& cards) {
@@ -114,10 +123,9 @@ class TableTest : public ::testing::Test {
     TempFolder folder;
     Engine engine;
     RecordingPacer pacer;
-    GameLog log;
-    FileStorage storage{log};
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TurnFlow> flow;
+    std::unique_ptr<GameTable> table;
+    TForm1* form = nullptr;
+    TurnFlow* flow = nullptr;
     std::vector<QString> errors;
 };
 

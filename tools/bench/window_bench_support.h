@@ -19,6 +19,7 @@
 #include "suitchooser/tform2.h"
 #include "table/flow/storage_link.h"
 #include "table/flow/turn_flow.h"
+#include "table/game_table.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
 
@@ -37,6 +38,7 @@ class CountingPacer : public Pacer {
         if (real)
             realPacer.Sleep(ms);
     }
+    void SetWindow(QWidget* window) override { realPacer.SetWindow(window); }
     RealPacer realPacer;
     bool real = false;
     long long scheduledMs = 0;
@@ -72,21 +74,18 @@ class BenchTable {
         WriteGameArt(folder.Path());
         engine.EngineStartUp(StorageStartUpFiles());
         engine.SeedRandom(11);
-        form = std::make_unique<TForm1>(engine, pacer, log);
-        pacer.realPacer.SetWindow(form.get());
-        form->SetSuitChooser(std::make_unique<TForm2>(engine));
-        flow = std::make_unique<TurnFlow>(engine, *form, storage);
-        form->SetTurnFlow(flow.get());
+        table = std::make_unique<GameTable>(engine, pacer);
+        form = &table->form1;
+        flow = &table->flow;
         form->show();
-        (void)QTest::qWaitForWindowExposed(form.get());
+        (void)QTest::qWaitForWindowExposed(form);
         form->StartUp();
     }
-    ~BenchTable() { form->SetTurnFlow(nullptr); }
 
     // START with this many players and deal size; the deal panel is then up.
     void Start(int players, int dealSize) {
-        form->Radio(QStringLiteral("RadioButton%1").arg(7 + players))->setChecked(true);
-        form->Radio(QStringLiteral("RadioButton%1").arg(dealSize - 3))->setChecked(true);
+        form->PlayerRadios()[players - 3]->setChecked(true);
+        form->DealRadios()[dealSize - 4]->setChecked(true);
         form->Image20Click();
     }
 
@@ -110,10 +109,9 @@ class BenchTable {
     BenchFolder folder;
     Engine engine;
     CountingPacer pacer;
-    GameLog log;
-    FileStorage storage{log};
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TurnFlow> flow;
+    std::unique_ptr<GameTable> table;
+    TForm1* form = nullptr;
+    TurnFlow* flow = nullptr;
 };
 
 // A widget application on the offscreen platform unless another is named.
