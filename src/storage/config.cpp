@@ -146,11 +146,9 @@ void ParseConfigLine(Engine& engine, const std::string& line) {
 }
 
 void SaveConfig(const Engine& engine) {
-    DataFile dataText;
-    if (!CreateDataText(dataText, kConfigName, kConfigExt))
-        return;
-    WriteDataText(dataText, BuildConfigLine(engine));
-    CloseDataText(dataText);
+    // Replaced whole rather than emptied and written: a crash or a full disk in the middle of a
+    // deal must not cost the player their settings and seat names.
+    ReplaceDataText(kConfigName, kConfigExt, BuildConfigLine(engine));
 }
 
 bool LoadConfig(Engine& engine) {

@@ -28,8 +28,10 @@ std::string BuildConfigLine(const Engine& engine);
 // positions 1, 3, .. 13 that are not digits leave their setting alone, names from position 15.
 void ParseConfigLine(Engine& engine, const std::string& line);
 
-// Writes "Config.cfg". A file that cannot be created is skipped silently; a write, flush or
-// close failure after that throws StorageError.
+// Writes "Config.cfg" through a new file renamed over the old one. Where the file cannot be
+// written (a link, pipe or folder under the name, a read-only file or folder) nothing happens,
+// silently; a write, flush or rename failure after that throws StorageError and keeps the old
+// file as it was.
 void SaveConfig(const Engine& engine);
 
 // Reads "Config.cfg" line by line, later lines overriding earlier ones. Returns false (and

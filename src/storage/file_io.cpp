@@ -121,21 +121,32 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The target of a replacement may be missing or a regular file; a link, a pipe or a folder
-// under that name is somebody else's and stays as it is.
-void RefuseUnlessRegularOrMissing(const std::string& path) {
+// Why the target of a replacement must be left alone (an error number), or 0 when it may be
+// replaced: it is missing or a regular file. A link, a pipe or a folder under that name is
+// somebody else's and stays as it is.
+int TargetRefusal(const std::string& path) {
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT)
-            return;
-        ThrowIoError(LastError());
-    }
+    if (::lstat(path.c_str(), &info) != 0)
+        return errno == ENOENT ? 0 : LastError();
     if (!S_ISREG(info.st_mode))
-        ThrowIoError(S_ISDIR(info.st_mode) ? EISDIR : EACCES);
+        return S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+    return 0;
+}
+
+// True when there is no file at path or it is one we may write: a file the player made
+// read-only stays as it is, although the folder would let a new one be renamed over it.
+// Opening without O_TRUNC changes nothing in the file.
+bool WritableOrMissing(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT;
+    ::close(fd);
+    return true;
 }
 
 // Creates a temporary file that did not exist before, in the target's own folder so that
 // the rename stays on one disk. O_EXCL never follows a link nor opens an existing entry.
+// Returns -1, with errno set, when none can be made.
 int CreateTemporaryFile(const std::string& path, std::string& tempPath) {
     for (int attempt = 0; attempt < kTemporaryNames; ++attempt) {
         tempPath = path;
@@ -145,12 +156,11 @@ int CreateTemporaryFile(const std::string& path, std::string& tempPath) {
         const int fd = ::open(tempPath.c_str(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
                               0666);
-        if (fd >= 0)
+        if (fd >= 0 || errno != EEXIST)
             return fd;
-        if (errno != EEXIST)
-            ThrowIoError(LastError());
     }
-    ThrowIoError(EEXIST);
+    errno = EEXIST;
+    return -1;
 }
 
 // Without the sync a crash soon after the rename could leave the new name on an empty file.
@@ -167,6 +177,27 @@ void SyncFolder(const std::string& folder) {
         (void)::fsync(fd);
         ::close(fd);
     }
+}
+
+// Fills a temporary file made by CreateTemporaryFile and renames it over path. On any failure
+// the temporary file is removed, whatever was at path stays whole, and the error is thrown.
+void CommitTemporaryFile(int fd, const std::string& tempPath, const std::string& path,
+                         std::span<const uint8_t> bytes) {
+    try {
+        WriteDurably(fd, bytes);
+        const int closed = ::close(fd);
+        fd = -1; // closed even when closing reported a failure
+        if (closed != 0)
+            ThrowIoError(LastError());
+        if (std::rename(tempPath.c_str(), path.c_str()) != 0)
+            ThrowIoError(LastError());
+    } catch (const StorageError&) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(tempPath.c_str());
+        throw;
+    }
+    SyncFolder(FolderOf(path));
 }
 
 } // namespace
@@ -338,22 +369,24 @@ FileBytes ReadWholeFile(const std::string& path, size_t maxBytes) {
 }
 
 void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes) {
-    RefuseUnlessRegularOrMissing(path);
+    if (const int refusal = TargetRefusal(path); refusal != 0)
+        ThrowIoError(refusal);
     std::string tempPath;
-    int fd = CreateTemporaryFile(path, tempPath);
-    try {
-        WriteDurably(fd, bytes);
-        const int closed = ::close(fd);
-        fd = -1; // closed even when closing reported a failure
-        if (closed != 0)
-            ThrowIoError(LastError());
-        if (std::rename(tempPath.c_str(), path.c_str()) != 0)
-            ThrowIoError(LastError());
-    } catch (const StorageError&) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(tempPath.c_str());
-        throw;
-    }
-    SyncFolder(FolderOf(path));
+    const int fd = CreateTemporaryFile(path, tempPath);
+    if (fd < 0)
+        ThrowIoError(LastError());
+    CommitTemporaryFile(fd, tempPath, path, bytes);
+}
+
+bool ReplaceDataText(const std::string& name, const std::string& ext, const std::string& text) {
+    const std::string path = DataFileName(name, ext);
+    if (path.empty() || TargetRefusal(path) != 0 || !WritableOrMissing(path))
+        return false;
+    std::string tempPath;
+    const int fd = CreateTemporaryFile(path, tempPath);
+    if (fd < 0)
+        return false;
+    CommitTemporaryFile(fd, tempPath, path,
+                        {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+    return true;
 }

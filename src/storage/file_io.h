@@ -91,6 +91,14 @@ FileBytes ReadLastRecord(const std::string& path, size_t recordSize);
 // is left alone and refused. Throws StorageError on every failure.
 void ReplaceFile(const std::string& path, std::span<const uint8_t> bytes);
 
+// Replaces the text file name+ext with the text, written exactly as given, the way ReplaceFile
+// replaces a record file. Where no file could be created or written it does nothing and returns
+// false, silently: when something other than a regular file is under the name (a link, a pipe,
+// a folder), when the file there may not be written, or when no new file can be made in its
+// folder. Any failure after that throws StorageError, keeps the old file whole and leaves no
+// temporary file behind.
+bool ReplaceDataText(const std::string& name, const std::string& ext, const std::string& text);
+
 // The bytes of a whole file, but never more than maxBytes + 1 of them: more than maxBytes
 // means the file is too large. Throws StorageError when reading fails.
 FileBytes ReadWholeFile(const std::string& path, size_t maxBytes);

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "simulation.h"
 
 namespace {
@@ -106,16 +108,40 @@ TEST(Simulator, AHigherTargetMakesLongerGames) {
     EXPECT_LT(a.Rounds, b.Rounds);
 }
 
-TEST(Simulator, TheJsonReportCarriesEveryFigure) {
-    const std::string json = FormatJson(RunSimulation(Small(5, 1)));
-    for (const char* field :
-         {"\"games\"", "\"rounds\"", "\"wins_per_seat\"", "\"wins_per_table\"", "\"A\"", "\"B\"",
-          "\"mean_points\"", "\"mean_rounds_per_game\"", "\"mean_turns_per_round\"",
-          "\"reshuffles\"", "\"passes\"", "\"all_hands_full_rounds\"", "\"twos_chains\"",
-          "\"mean_game_rating\"", "\"games_per_second\"", "\"rounds_per_second\"",
-          "\"broken_check\": null"})
-        EXPECT_NE(json.find(field), std::string::npos) << field;
-    EXPECT_EQ(json.front(), '{');
+TEST(Simulator, TheJsonReportCarriesEveryFigureInItsOrder) {
+    const SimReport r = RunSimulation(Small(5, 1));
+    const auto json = nlohmann::ordered_json::parse(FormatJson(r));
+    std::vector<std::string> keys;
+    for (const auto& item : json.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{
+                        "options", "games", "rounds", "events", "stalled_games", "wins_per_seat",
+                        "wins_per_table", "mean_rounds_per_game", "mean_turns_per_round",
+                        "per_1000_rounds", "mean_game_rating", "games_per_second",
+                        "rounds_per_second", "broken_check"}));
+    EXPECT_EQ(json["options"]["players"], 5);
+    EXPECT_EQ(json["options"]["progressive_twos"], true);
+    EXPECT_EQ(json["options"]["player"], "simple");
+    EXPECT_EQ(json["games"], r.Games);
+    EXPECT_EQ(json["rounds"], r.Rounds);
+    for (int seat = 1; seat <= 5; ++seat)
+        EXPECT_EQ(json["wins_per_seat"][std::to_string(seat)]["wins"], r.Seats[seat].Wins);
+    EXPECT_EQ(json["wins_per_table"]["B"]["games"], r.TableB.Games);
+    EXPECT_NEAR(json["mean_turns_per_round"].get<double>(),
+                static_cast<double>(r.Turns) / static_cast<double>(r.Rounds), 5e-5);
+    for (const char* figure :
+         {"reshuffles", "passes", "all_hands_full_rounds", "twos_penalties", "twos_chains"})
+        EXPECT_TRUE(json["per_1000_rounds"][figure].is_number()) << figure;
+    EXPECT_TRUE(json["broken_check"].is_null());
+}
+
+TEST(Simulator, AJsonReportKeepsAFailureTextByteForByte) {
+    SimReport r = RunSimulation(Small(3, 0));
+    r.Broken = true;
+    r.Failure = "broken table check: \"x\"\n\t\x01 at C:\\cards\\ \x7f end";
+    const std::string text = FormatJson(r);
+    ASSERT_TRUE(nlohmann::json::accept(text)) << text;
+    EXPECT_EQ(nlohmann::json::parse(text)["broken_check"], r.Failure);
 }
 
 TEST(Simulator, OptionsOutsideTheGameAreRefused) {

@@ -4,10 +4,20 @@
 
 #include <filesystem>
 
+#include "fault_tools.h"
 #include "storage/storage_error.h"
 #include "temp_folder.h"
 
+namespace fs = std::filesystem;
+
 namespace {
+
+// A settings file a player already has, with lines of their own.
+const std::string kPlayersFile = "3,1,4,7,1,1,1,Ann,Bo,Cy,Di,Ed,\r\n; mine\r\n";
+
+long EntriesHere() {
+    return std::distance(fs::directory_iterator("."), fs::directory_iterator());
+}
 
 Engine DefaultEngine() {
     Engine engine;
@@ -174,21 +184,80 @@ TEST(ConfigFile, MissingOrUnwritableFilesAreSilent) {
     EXPECT_EQ(engine.PlayerCount, 5);
 
     // A folder in the file's place can be neither read nor written; nothing is reported.
-    std::filesystem::create_directory("Config.cfg");
+    fs::create_directory("Config.cfg");
     EXPECT_FALSE(LoadConfig(engine));
     EXPECT_NO_THROW(SaveConfig(engine));
+    EXPECT_TRUE(fs::is_directory("Config.cfg"));
 }
 
-TEST(ConfigFile, WriteFailureAfterOpenThrowsDiskFull) {
-    if (!std::filesystem::exists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
+TEST(ConfigFile, ADealReplacesTheWholeFileWithExactlyTheLine) {
     TempFolder folder;
-    std::filesystem::create_symlink("/dev/full", "Config.cfg");
-    try {
-        SaveConfig(DefaultEngine());
-        FAIL() << "no error raised";
-    } catch (const StorageError& error) {
-        EXPECT_STREQ(error.what(), "Disk full");
+    WriteBytes("Config.cfg",
+               std::string("3,1,4,7,1,1,1,A,B,C,D,E,\r\n; a longer file of mine\r\n"));
+    SaveConfig(DefaultEngine());
+    EXPECT_EQ(ReadBytes("Config.cfg"), "5,3,2,6,0,0,0,You,Raduz,Vur,Dad,Dezev,");
+    EXPECT_EQ(EntriesHere(), 1);
+}
+
+TEST(ConfigFile, AFullDiskKeepsTheOldFileByteForByte) {
+    TempFolder folder;
+    WriteBytes("Config.cfg", kPlayersFile);
+    {
+        FileSizeLimit fullDisk(10); // room for less than the line
+        try {
+            SaveConfig(DefaultEngine());
+            ADD_FAILURE() << "no error raised";
+        } catch (const StorageError& error) {
+            EXPECT_STREQ(error.what(), "Disk full");
+        }
+    }
+    EXPECT_EQ(ReadBytes("Config.cfg"), kPlayersFile);
+    EXPECT_EQ(EntriesHere(), 1); // no temporary file left
+}
+
+TEST(ConfigFile, ALinkOrPipeUnderTheNameIsLeftAloneSilently) {
+    HangGuard guard(20);
+    TempFolder folder;
+    WriteBytes("elsewhere.cfg", kPlayersFile);
+    fs::create_symlink("elsewhere.cfg", "Config.cfg");
+    EXPECT_NO_THROW(SaveConfig(DefaultEngine()));
+    EXPECT_TRUE(fs::is_symlink("Config.cfg"));
+    EXPECT_EQ(ReadBytes("elsewhere.cfg"), kPlayersFile);
+    fs::remove("Config.cfg");
+    if (fs::exists("/dev/full")) {
+        fs::create_symlink("/dev/full", "Config.cfg");
+        EXPECT_NO_THROW(SaveConfig(DefaultEngine()));
+        EXPECT_TRUE(fs::is_symlink("Config.cfg"));
+        fs::remove("Config.cfg");
+    }
+    ASSERT_TRUE(MakeFifo("Config.cfg"));
+    EXPECT_NO_THROW(SaveConfig(DefaultEngine()));
+    EXPECT_TRUE(fs::is_fifo("Config.cfg"));
+    EXPECT_EQ(EntriesHere(), 2);
+}
+
+// A read-only file stays as the player made it, although its folder would let a new one be
+// renamed over it; in a read-only folder the file is never emptied in place either.
+TEST(ConfigFile, AReadOnlyFileOrFolderKeepsTheOldFileSilently) {
+    TempFolder folder;
+    WriteBytes("Config.cfg", kPlayersFile);
+    for (const bool readOnlyFolder : {false, true}) {
+        SCOPED_TRACE(readOnlyFolder ? "read-only folder" : "read-only file");
+        const fs::perms readOnly =
+            fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+        fs::permissions("Config.cfg", readOnlyFolder ? fs::perms::all : readOnly);
+        fs::permissions(".", readOnlyFolder ? readOnly | fs::perms::owner_exec |
+                                                  fs::perms::group_exec | fs::perms::others_exec
+                                            : fs::perms::all);
+        {
+            AsOrdinaryUser user;
+            if (!user.PermissionsHold())
+                GTEST_SKIP() << "cannot run as an ordinary user here";
+            EXPECT_NO_THROW(SaveConfig(DefaultEngine()));
+        }
+        fs::permissions(".", fs::perms::owner_all, fs::perm_options::add);
+        EXPECT_EQ(ReadBytes("Config.cfg"), kPlayersFile);
+        EXPECT_EQ(EntriesHere(), 1);
     }
 }
 

@@ -1,9 +1,8 @@
-// Runs a test inside a fresh empty folder: the working folder is switched there for the life
-// of the guard and switched back (and the folder removed) afterwards. With it come helpers that
-// read and write files byte for byte, behind the game's own file code.
+// Runs a test or a benchmark inside a fresh empty folder: the working folder is switched there
+// for the life of the guard and switched back (and the folder removed) afterwards. With it come
+// helpers that read and write files byte for byte, behind the game's own file code. Plain C++,
+// so that the benchmarks can use it without the test framework.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>

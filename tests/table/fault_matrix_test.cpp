@@ -263,6 +263,22 @@ TEST_F(FaultMatrix, SaveOnAFullDiskKeepsTheOldSaveAndShowsOneError) {
     EXPECT_TRUE(fs::is_symlink("Save/Device.sav"));
 }
 
+TEST_F(FaultMatrix, DealOnAFullDiskKeepsTheSettingsFileAndShowsOneError) {
+    const std::string settings = "3,1,4,7,1,1,1,Ann,Bo,Cy,Di,Ed,";
+    WriteBytes("Config.cfg", settings);
+    Open();
+    ASSERT_TRUE(errors.empty());
+    form->Image20Click();
+    {
+        FileSizeLimit fullDisk(10); // less than the settings line
+        form->ImageDealClick();
+    }
+    EXPECT_EQ(errors, std::vector<QString>{QStringLiteral("Disk full")});
+    EXPECT_EQ(engine.Hands[1].count, 7); // the deal of seven went on; the box came after it
+    EXPECT_EQ(ReadBytes("Config.cfg"), settings);
+    EXPECT_FALSE(fs::exists("Config.cfg.tmp"));
+}
+
 TEST_F(FaultMatrix, OddNamesNeverBreakTheSettingsLine) {
     WriteBytes("Config.cfg", std::string("5,3,2,6,0,0,0,You,Raduz,Vur,Dad,Dezev,"));
     Open();

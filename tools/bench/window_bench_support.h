@@ -7,10 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <filesystem>
 #include <memory>
-#include <random>
-#include <string>
 
 #include "art/window_art.h"
 #include "engine/engine.h"
@@ -22,6 +19,7 @@
 #include "table/game_table.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
+#include "temp_folder.h"
 
 namespace bench {
 
@@ -44,34 +42,10 @@ class CountingPacer : public Pacer {
     long long scheduledMs = 0;
 };
 
-// A working folder of its own for the life of the object.
-class BenchFolder {
-  public:
-    BenchFolder() : previous_(std::filesystem::current_path()) {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() /
-                ("quelvane-bench-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-        std::filesystem::current_path(path_);
-    }
-    ~BenchFolder() {
-        std::error_code ec;
-        std::filesystem::current_path(previous_, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-    QString Path() const { return QString::fromStdString(path_.string()); }
-
-  private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
-};
-
 class BenchTable {
   public:
     BenchTable() {
-        WriteGameArt(folder.Path());
+        WriteGameArt(QString::fromStdString(folder.Path()));
         engine.EngineStartUp(StorageStartUpFiles());
         engine.SeedRandom(11);
         table = std::make_unique<GameTable>(engine, pacer);
@@ -106,7 +80,7 @@ class BenchTable {
         return true;
     }
 
-    BenchFolder folder;
+    TempFolder folder;
     Engine engine;
     CountingPacer pacer;
     std::unique_ptr<GameTable> table;

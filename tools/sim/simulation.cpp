@@ -2,9 +2,11 @@
 
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <nlohmann/json.hpp>
 
 #include "engine/engine.h"
 #include "self_play.h"
@@ -291,6 +293,12 @@ std::string Fixed(double value, int decimals) {
     return text;
 }
 
+// The JSON report's figures carry as many decimals as the text report shows, no noise beyond.
+double Rounded(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::round(value * scale) / scale;
+}
+
 } // namespace
 
 std::string SimUsage(const char* program) {
@@ -411,56 +419,49 @@ std::string FormatReport(const SimReport& r) {
 
 std::string FormatJson(const SimReport& r) {
     const SimOptions& o = r.Options;
+    // Ordered: the keys come out in the order the report has always had them.
+    using Json = nlohmann::ordered_json;
     auto tally = [](const SeatTally& t) {
-        return "{\"games\": " + std::to_string(t.Games) + ", \"wins\": " + std::to_string(t.Wins) +
-               ", \"mean_points\": " + Fixed(Mean(t.Points, t.Games), 3) + "}";
+        return Json{{"games", t.Games},
+                    {"wins", t.Wins},
+                    {"mean_points", Rounded(Mean(t.Points, t.Games), 3)}};
     };
-    std::string seats;
+    Json seats = Json::object();
     for (int seat = 1; seat <= 5; ++seat) {
-        if (r.Seats[seat].Games == 0)
-            continue;
-        if (!seats.empty())
-            seats += ", ";
-        // Appended piece by piece: "\"" + std::to_string(...) trips a false -Wrestrict of
-        // GCC 12 at -O3.
-        seats += '"';
-        seats += std::to_string(seat);
-        seats += "\": " + tally(r.Seats[seat]);
+        if (r.Seats[seat].Games != 0)
+            seats[std::to_string(seat)] = tally(r.Seats[seat]);
     }
     const double seconds = std::max(r.Seconds, 1e-9);
-    std::string out = "{\n";
-    out += "  \"options\": {\"games\": " + std::to_string(o.Games) +
-           ", \"players\": " + std::to_string(o.Players) +
-           ", \"target\": " + std::to_string(o.Target) + ", \"deal\": " + std::to_string(o.Deal) +
-           ", \"progressive_twos\": " +
-           (o.Twos == 1   ? "true"
-            : o.Twos == 0 ? "false"
-                          : "null") +
-           ", \"seed\": " + std::to_string(o.Seed) +
-           ", \"check\": " + (o.Check ? "true" : "false") + ", \"player\": \"" +
-           (o.Explore ? "explore" : "simple") + "\"},\n";
-    out += "  \"games\": " + std::to_string(r.Games) + ",\n";
-    out += "  \"rounds\": " + std::to_string(r.Rounds) + ",\n";
-    out += "  \"events\": " + std::to_string(r.Events) + ",\n";
-    out += "  \"stalled_games\": " + std::to_string(r.Stalls) + ",\n";
-    out += "  \"wins_per_seat\": {" + seats + "},\n";
-    out +=
-        "  \"wins_per_table\": {\"A\": " + tally(r.TableA) + ", \"B\": " + tally(r.TableB) + "},\n";
-    out += "  \"mean_rounds_per_game\": " + Fixed(Mean(static_cast<double>(r.Rounds), r.Games), 4) +
-           ",\n";
-    out += "  \"mean_turns_per_round\": " + Fixed(Mean(static_cast<double>(r.Turns), r.Rounds), 4) +
-           ",\n";
-    out +=
-        "  \"per_1000_rounds\": {\"reshuffles\": " + Fixed(PerThousand(r.Reshuffles, r.Rounds), 3) +
-        ", \"passes\": " + Fixed(PerThousand(r.Passes, r.Rounds), 3) +
-        ", \"all_hands_full_rounds\": " + Fixed(PerThousand(r.AllHandsFullRounds, r.Rounds), 3) +
-        ", \"twos_penalties\": " + Fixed(PerThousand(r.TwosPenalties, r.Rounds), 3) +
-        ", \"twos_chains\": " + Fixed(PerThousand(r.TwosChains, r.Rounds), 3) + "},\n";
-    out += "  \"mean_game_rating\": " + Fixed(Mean(static_cast<double>(r.RatingSum), r.Games), 3) +
-           ",\n";
-    out += "  \"games_per_second\": " + Fixed(static_cast<double>(r.Games) / seconds, 1) + ",\n";
-    out += "  \"rounds_per_second\": " + Fixed(static_cast<double>(r.Rounds) / seconds, 1) + ",\n";
-    out += "  \"broken_check\": " + std::string(r.Broken ? "\"" + r.Failure + "\"" : "null") + "\n";
-    out += "}\n";
-    return out;
+    Json out;
+    out["options"] = {{"games", o.Games},
+                      {"players", o.Players},
+                      {"target", o.Target},
+                      {"deal", o.Deal},
+                      {"progressive_twos", o.Twos == 1   ? Json(true)
+                                           : o.Twos == 0 ? Json(false)
+                                                         : Json(nullptr)},
+                      {"seed", o.Seed},
+                      {"check", o.Check},
+                      {"player", o.Explore ? "explore" : "simple"}};
+    out["games"] = r.Games;
+    out["rounds"] = r.Rounds;
+    out["events"] = r.Events;
+    out["stalled_games"] = r.Stalls;
+    out["wins_per_seat"] = seats;
+    out["wins_per_table"] = {{"A", tally(r.TableA)}, {"B", tally(r.TableB)}};
+    out["mean_rounds_per_game"] = Rounded(Mean(static_cast<double>(r.Rounds), r.Games), 4);
+    out["mean_turns_per_round"] = Rounded(Mean(static_cast<double>(r.Turns), r.Rounds), 4);
+    out["per_1000_rounds"] = {
+        {"reshuffles", Rounded(PerThousand(r.Reshuffles, r.Rounds), 3)},
+        {"passes", Rounded(PerThousand(r.Passes, r.Rounds), 3)},
+        {"all_hands_full_rounds", Rounded(PerThousand(r.AllHandsFullRounds, r.Rounds), 3)},
+        {"twos_penalties", Rounded(PerThousand(r.TwosPenalties, r.Rounds), 3)},
+        {"twos_chains", Rounded(PerThousand(r.TwosChains, r.Rounds), 3)}};
+    out["mean_game_rating"] = Rounded(Mean(static_cast<double>(r.RatingSum), r.Games), 3);
+    out["games_per_second"] = Rounded(static_cast<double>(r.Games) / seconds, 1);
+    out["rounds_per_second"] = Rounded(static_cast<double>(r.Rounds) / seconds, 1);
+    out["broken_check"] = r.Broken ? Json(r.Failure) : Json(nullptr);
+    // Should a check's text ever hold bytes that are not UTF-8, they are replaced: the report of
+    // a broken table must still come out.
+    return out.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
