@@ -94,7 +94,3 @@ install(FILES ${QUELVANE_PACKAGING_SOURCE}/copyright ${QUELVANE_PACKAGING_DIR}/c
         DESTINATION ${QUELVANE_DOC_DIR})
 
 include(${QUELVANE_PACKAGING_SOURCE}/debian_package.cmake)
-
-if(EXISTS ${CMAKE_SOURCE_DIR}/tests/install/CMakeLists.txt)
-  add_subdirectory(${CMAKE_SOURCE_DIR}/tests/install ${CMAKE_BINARY_DIR}/tests/install)
-endif()
