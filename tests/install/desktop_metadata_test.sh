@@ -19,6 +19,8 @@ check "appstreamcli validates the metainfo" appstreamcli validate --no-net "$met
 check "the metainfo launches the entry" \
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo"
 check "the metainfo names this release" grep -q '<release version="1.3" ' "$metainfo"
+check "the metainfo gives the game's licence" \
+    grep -qx '  <project_license>GPL-3.0-or-later</project_license>' "$metainfo"
 check "the metainfo shows the game in play and the score grid" \
     sh -c "grep -q 'table-play.png</image>' '$metainfo' && grep -q 'table-scores.png</image>' '$metainfo'"
 # Every screenshot the metainfo names is one the repository keeps in docs/.
