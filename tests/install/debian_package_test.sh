@@ -24,6 +24,12 @@ check "the package is quelvane" same_text quelvane "$(field Package)"
 check "its version is the game's" same_text 1.3 "$(field Version)"
 check "it is built for this machine" same_text "$arch" "$(field Architecture)"
 check "it is a game" same_text games "$(field Section)"
+# The home page and the maintainer are the ones the build was given: no Homepage field unless
+# one was, and the changelog signed by the same maintainer.
+cached() { sed -n "s/^$1:STRING=//p" "$build/CMakeCache.txt"; }
+check "its Homepage is the build's, or none" same_text "$(cached QUELVANE_HOMEPAGE)" "$(field Homepage)"
+maintainer=$(cached QUELVANE_MAINTAINER)
+check "its Maintainer is the build's" same_text "$maintainer" "$(field Maintainer)"
 
 depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 \
@@ -68,6 +74,9 @@ check "the menu entry starts /usr/games/quelvane" \
     grep -qx 'Exec=/usr/games/quelvane' "$tree/usr/share/applications/org.quelvane.Quelvane.desktop"
 check "the unpacked menu entry is valid" \
     desktop-file-validate "$tree/usr/share/applications/org.quelvane.Quelvane.desktop"
+signed_by() { zcat "$1" | grep -qF " -- $2  "; }
+check "the changelog is signed by the Maintainer" \
+    signed_by "$tree/usr/share/doc/quelvane/changelog.gz" "$maintainer"
 
 # The copyright file in Debian's machine-readable form: the game under the GPL, version 3 or
 # later, pointing at the system's copy of it; every licence a Files paragraph names has a
