@@ -16,11 +16,39 @@ include(GNUInstallDirs)
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(QUELVANE_APP_ID org.quelvane.Quelvane)
-set(QUELVANE_HOMEPAGE "https://quelvane.org/" CACHE STRING
-    "The game's home page, named in the desktop metadata")
-set(QUELVANE_SCREENSHOT_URL "${QUELVANE_HOMEPAGE}screenshots/" CACHE STRING
-    "Where the screenshots in docs/ are published, for software centres")
 set(QUELVANE_RELEASE_DATE 2026-12-08)
+
+# Whoever publishes the game gives its home page, where its screenshots are and who maintains
+# the package. Left alone, the package claims no address on anyone's behalf: no home page, no
+# screenshots, and a maintainer address under .invalid, which is reserved never to be anyone's
+# domain (lintian refuses localhost as a mail host).
+set(QUELVANE_HOMEPAGE "" CACHE STRING
+    "The game's home page, for the package's Homepage field and the metainfo (none when empty)")
+set(QUELVANE_SCREENSHOT_URL "" CACHE STRING
+    "Where docs/table-*.png are published, for the metainfo's screenshots (none when empty)")
+# A build folder configured by an earlier version keeps the made-up addresses it defaulted to;
+# they were never ours to name, so they are dropped.
+if(QUELVANE_HOMEPAGE STREQUAL "https://quelvane.org/")
+  set_property(CACHE QUELVANE_HOMEPAGE PROPERTY VALUE "")
+endif()
+if(QUELVANE_SCREENSHOT_URL STREQUAL "https://quelvane.org/screenshots/")
+  set_property(CACHE QUELVANE_SCREENSHOT_URL PROPERTY VALUE "")
+endif()
+# Debian's own tools take the maintainer from DEBEMAIL ("address" or "Name <address>") and
+# DEBFULLNAME; so does the first configure here.
+if(NOT "$ENV{DEBEMAIL}" STREQUAL "")
+  if("$ENV{DEBEMAIL}" MATCHES "<")
+    set(quelvane_maintainer "$ENV{DEBEMAIL}")
+  elseif(NOT "$ENV{DEBFULLNAME}" STREQUAL "")
+    set(quelvane_maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+  else()
+    set(quelvane_maintainer "Quelvane packager <$ENV{DEBEMAIL}>")
+  endif()
+else()
+  set(quelvane_maintainer "Quelvane packager <packager@quelvane.invalid>")
+endif()
+set(QUELVANE_MAINTAINER "${quelvane_maintainer}" CACHE STRING
+    "The package's maintainer, \"Name <address>\", for its Maintainer field and changelog")
 
 set(QUELVANE_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/quelvane)
 set(QUELVANE_DATA_DIR ${CMAKE_INSTALL_DATADIR}/quelvane)
@@ -43,6 +71,31 @@ configure_file(${QUELVANE_PACKAGING_SOURCE}/quelvane.in ${QUELVANE_PACKAGING_DIR
                                 WORLD_READ WORLD_EXECUTE)
 configure_file(${QUELVANE_PACKAGING_SOURCE}/quelvane.desktop.in
                ${QUELVANE_PACKAGING_DIR}/${QUELVANE_APP_ID}.desktop @ONLY)
+
+# The metainfo names the home page and the screenshots only once their addresses are given.
+function(quelvane_xml_text out text)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+set(QUELVANE_METAINFO_LINKS "")
+if(NOT QUELVANE_HOMEPAGE STREQUAL "")
+  quelvane_xml_text(quelvane_homepage "${QUELVANE_HOMEPAGE}")
+  string(APPEND QUELVANE_METAINFO_LINKS "  <url type=\"homepage\">${quelvane_homepage}</url>\n")
+endif()
+set(QUELVANE_SCREENSHOTS_SOURCE ${QUELVANE_PACKAGING_SOURCE}/metainfo_screenshots.xml.in)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${QUELVANE_SCREENSHOTS_SOURCE})
+if(NOT QUELVANE_SCREENSHOT_URL STREQUAL "")
+  set(quelvane_shots "${QUELVANE_SCREENSHOT_URL}")
+  if(NOT quelvane_shots MATCHES "/$")
+    string(APPEND quelvane_shots "/")
+  endif()
+  quelvane_xml_text(QUELVANE_SCREENSHOT_BASE "${quelvane_shots}")
+  file(READ ${QUELVANE_SCREENSHOTS_SOURCE} quelvane_shots)
+  string(CONFIGURE "${quelvane_shots}" quelvane_shots @ONLY)
+  string(APPEND QUELVANE_METAINFO_LINKS "${quelvane_shots}")
+endif()
 configure_file(${QUELVANE_PACKAGING_SOURCE}/quelvane.metainfo.xml.in
                ${QUELVANE_PACKAGING_DIR}/${QUELVANE_APP_ID}.metainfo.xml @ONLY)
 configure_file(${QUELVANE_PACKAGING_SOURCE}/quelvane.6.in ${QUELVANE_PACKAGING_DIR}/quelvane.6
@@ -94,7 +147,3 @@ install(FILES ${QUELVANE_PACKAGING_SOURCE}/copyright ${QUELVANE_PACKAGING_DIR}/c
         DESTINATION ${QUELVANE_DOC_DIR})
 
 include(${QUELVANE_PACKAGING_SOURCE}/debian_package.cmake)
-
-if(EXISTS ${CMAKE_SOURCE_DIR}/tests/install/CMakeLists.txt)
-  add_subdirectory(${CMAKE_SOURCE_DIR}/tests/install ${CMAKE_BINARY_DIR}/tests/install)
-endif()

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Makes the Debian package from the build with cpack and checks it with dpkg-deb and lintian:
 # its name, fields and Depends (the Qt libraries from dpkg-shlibdeps, the font packages the
-# window's faces map to), its files and their owners, and no lintian error or warning.
+# window's faces map to), its files and their owners, its copyright file, and no lintian error
+# or warning.
 # Arguments: the cpack program, the build folder, a folder for the package.
 set -u
 . "$(dirname "$0")/test_lib.sh"
@@ -23,6 +24,12 @@ check "the package is quelvane" same_text quelvane "$(field Package)"
 check "its version is the game's" same_text 1.3 "$(field Version)"
 check "it is built for this machine" same_text "$arch" "$(field Architecture)"
 check "it is a game" same_text games "$(field Section)"
+# The home page and the maintainer are the ones the build was given: no Homepage field unless
+# one was, and the changelog signed by the same maintainer.
+cached() { sed -n "s/^$1:STRING=//p" "$build/CMakeCache.txt"; }
+check "its Homepage is the build's, or none" same_text "$(cached QUELVANE_HOMEPAGE)" "$(field Homepage)"
+maintainer=$(cached QUELVANE_MAINTAINER)
+check "its Maintainer is the build's" same_text "$maintainer" "$(field Maintainer)"
 
 depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 \
@@ -67,6 +74,32 @@ check "the menu entry starts /usr/games/quelvane" \
     grep -qx 'Exec=/usr/games/quelvane' "$tree/usr/share/applications/org.quelvane.Quelvane.desktop"
 check "the unpacked menu entry is valid" \
     desktop-file-validate "$tree/usr/share/applications/org.quelvane.Quelvane.desktop"
+signed_by() { zcat "$1" | grep -qF " -- $2  "; }
+check "the changelog is signed by the Maintainer" \
+    signed_by "$tree/usr/share/doc/quelvane/changelog.gz" "$maintainer"
+
+# The copyright file in Debian's machine-readable form: the game under the GPL, version 3 or
+# later, pointing at the system's copy of it; every licence a Files paragraph names has a
+# paragraph of its own; the metainfo carries the licence its metadata_license claims.
+copyright=$tree/usr/share/doc/quelvane/copyright
+check "the copyright file is machine-readable" \
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright"
+check "the copyright file names the game" grep -qx 'Upstream-Name: Quelvane' "$copyright"
+files_licence() { # pattern: the License of the Files paragraph for exactly that pattern
+    awk -v files="Files: $1" '$0 == files { found = 1 } found && /^License:/ { print $2; exit }
+        /^$/ { found = 0 }' "$copyright"
+}
+check "every file is under the GPL, version 3 or later" same_text GPL-3+ "$(files_licence '*')"
+check "the copyright file points at Debian's GPL" \
+    grep -q '"/usr/share/common-licenses/GPL-3"' "$copyright"
+unexplained=$(awk '/^Files:/ { files = 1 } /^$/ { files = 0 }
+    /^License:/ { if (files) used[$2] = 1; else given[$2] = 1 }
+    END { for (l in used) if (!(l in given)) print l }' "$copyright")
+check "every licence named has its own paragraph" same_text "" "$unexplained"
+metadata_licence=$(sed -n 's|.*<metadata_license>\(.*\)</metadata_license>.*|\1|p' \
+    "$tree/usr/share/metainfo/org.quelvane.Quelvane.metainfo.xml")
+check "the metainfo's own licence is the one the copyright file gives it" \
+    same_text "$metadata_licence" "$(files_licence packaging/quelvane.metainfo.xml.in)"
 
 lintian --fail-on error,warning "$deb" >"$out/lintian" 2>&1
 status=$?
