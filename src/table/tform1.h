@@ -30,13 +30,6 @@ class QPlainTextEdit;
 class QRadioButton;
 class QTableWidget;
 
-// A card sheet that cannot be used: the file is missing, is not a bitmap, or is too small for
-// the cells the table cuts from it.
-class BitmapError : public std::runtime_error {
-  public:
-    using std::runtime_error::runtime_error;
-};
-
 // The window is also the table the turn flow shows the game on: it puts pictures and texts in
 // place and waits through its pacer, and forwards the play controls' events to the flow.
 class TForm1 : public QWidget, public TableView {

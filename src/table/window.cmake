@@ -1,6 +1,7 @@
 # The table window and the program. Included from this folder's CMakeLists.txt.
 add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/pacer.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/bitmap_file.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1.h
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_design.h
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_design.cpp
