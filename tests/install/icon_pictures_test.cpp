@@ -38,10 +38,6 @@ TEST(AppIcon, EverySizeShowsBothCardsOnAClearGround) {
     }
 }
 
-TEST(AppIcon, ThirtyTwoPixelsIsTheWindowIcon) {
-    EXPECT_EQ(AppIconPicture(32), WindowIconPicture());
-}
-
 TEST(AppIcon, WritesAnIconThemeTree) {
     TempFolder folder;
     const QString root = QString::fromStdString(folder.Path()) + QStringLiteral("/hicolor");
@@ -56,6 +52,10 @@ TEST(AppIcon, WritesAnIconThemeTree) {
                   AppIconPicture(size).convertToFormat(QImage::Format_ARGB32))
             << size;
     }
+    // The desktop's 32-pixel icon is the very picture the window shows in its title bar.
+    const QImage menuIcon(QStringLiteral("%1/32x32/apps/org.example.Test.png").arg(root));
+    EXPECT_EQ(menuIcon.convertToFormat(QImage::Format_ARGB32),
+              WindowIconPicture().convertToFormat(QImage::Format_ARGB32));
     // A plain file where the theme's folder should be: nothing can be written.
     QFile blocker(QString::fromStdString(folder.Path()) + QStringLiteral("/blocked"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));

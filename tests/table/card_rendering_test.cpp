@@ -87,25 +87,37 @@ TEST_F(TableTest, DealtHandIsShownInTheChosenOrderThroughTheTurnFlow) {
     }
 }
 
-TEST_F(TableTest, FanSpacingFollowsTheCardsHeld) {
+// A fan closes up as the seat holds more cards, so a long hand still fits beside the table:
+// the length drawn on either side of each step.
+TEST_F(TableTest, FansCloseUpAsTheHandGrows) {
     Open();
-    engine.PlayerCount = 4;
-    const auto spacing = [&](int seat, int held, bool column) {
-        engine.Hands[seat].count = held;
-        return form->FanSpacing(seat, column);
+    // The length of the fan drawn for a seat holding this many cards.
+    const auto fanLength = [&](int seat, int held) {
+        GiveHand(seat, std::vector<int>(static_cast<size_t>(held), 5));
+        form->PlaceSeat(seat, true);
+        form->PrepareSeatPictures();
+        form->DrawSeatHand(seat, held, false);
+        const PictureBox* fan = form->SeatPicture(seat);
+        return std::max(fan->width(), fan->height());
     };
-    EXPECT_EQ(spacing(2, 7, true), 24);
-    EXPECT_EQ(spacing(2, 8, true), 20);
-    EXPECT_EQ(spacing(2, 12, true), 20);
-    EXPECT_EQ(spacing(2, 13, true), 16);
-    EXPECT_EQ(spacing(3, 8, false), 24);
-    EXPECT_EQ(spacing(3, 9, false), 19);
-    EXPECT_EQ(spacing(3, 14, false), 17);
-    EXPECT_EQ(spacing(3, 7, false), 24);
+    engine.PlayerCount = 4;
+    engine.PlaceSeats();
+    // The side seats: 24 pixels a card up to seven, 20 up to twelve, then 16.
+    EXPECT_EQ(fanLength(2, 7), 6 * 24 + 73);
+    EXPECT_EQ(fanLength(2, 8), 7 * 20 + 73);
+    EXPECT_EQ(fanLength(2, 12), 11 * 20 + 73);
+    EXPECT_EQ(fanLength(2, 13), 12 * 16 + 73);
+    // The top seat: 24 up to eight, 19 up to thirteen, then 17.
+    EXPECT_EQ(fanLength(3, 8), 7 * 24 + 73);
+    EXPECT_EQ(fanLength(3, 9), 8 * 19 + 73);
+    EXPECT_EQ(fanLength(3, 13), 12 * 19 + 73);
+    EXPECT_EQ(fanLength(3, 14), 13 * 17 + 73);
+    // With five players the two top seats share the edge and close up sooner.
     engine.PlayerCount = 5;
-    EXPECT_EQ(spacing(3, 7, false), 20);
-    EXPECT_EQ(spacing(4, 7, false), 20);
-    EXPECT_EQ(spacing(5, 7, false), 24);
+    engine.PlaceSeats();
+    EXPECT_EQ(fanLength(3, 7), 6 * 20 + 73);
+    EXPECT_EQ(fanLength(4, 7), 6 * 20 + 73);
+    EXPECT_EQ(fanLength(5, 7), 6 * 24 + 73);
 }
 
 TEST_F(TableTest, SideSeatFansAreTurnedAndOverlapTowardsTheTable) {
@@ -186,12 +198,12 @@ TEST_F(TableTest, TopSeatFansRunLeftToRightWithTheLastCardWhole) {
     EXPECT_EQ(seat3->Picture().size(), QSize(505, 98));
 }
 
-TEST_F(TableTest, SeatPlacesFollowTheLayoutValues) {
+// START with five players puts seats 3 and 4 side by side at the top; the deal then places
+// every seat's picture where its cards will be.
+TEST_F(TableTest, StartWithFivePlayersSeatsTwoAtTheTop) {
     Open();
-    engine.PlayerCount = 5;
-    engine.Seat3HandLeft = 256;
-    engine.Seat4HandLeft = 768;
-    engine.Seat4HandTop = 24;
+    form->RadioButton12->setChecked(true); // 5 players
+    form->Image20Click();
     for (int seat = 1; seat <= 5; ++seat)
         form->PlaceSeat(seat, true);
     EXPECT_EQ(form->Image21->pos(), QPoint(124, 272));
