@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack while it makes the Debian package: adds to Depends the package of every font
 # family the game maps its window fonts to, as this machine's fontconfig and dpkg know them.
 # A family that no installed package provides stops the packaging: the game would start with

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by cpack once the install rules have filled the Debian package's tree. Debian keeps the
 # commands of games in /usr/games, so the launcher moves there; it finds the program and the
 # data relative to itself, so nothing else moves. The menu entry names it by its full path.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, made by CPack from the install rules: cpack -G DEB in the build folder
 # gives quelvane_<version>_<arch>.deb. scripts/package makes one from a fresh release build.
 set(CPACK_GENERATOR DEB)

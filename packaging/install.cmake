@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the game for players: `cmake --install <build> [--prefix P]` (DESTDIR works) and
 # the Debian package made from the same rules (`cpack -G DEB`, see scripts/package).
 #

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "self_play.h"
 
 #include <array>
 #include <vector>
 
 namespace {
-
 
 std::string Describe(const char* what, int slot, int card) {
     return std::string(what) + " slot " + std::to_string(slot) + " card " + std::to_string(card);

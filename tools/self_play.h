@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A simple player for the human's seat that drives the turn flow through the window's own
 // handlers only: DEAL, presses on hand slots and on the stock, and CLOSE under the score grid.
 // The simulator and the flow tests use it to play whole games and check the table after every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours of our card art. The key colour is the cloth's own green: wherever the table shows
 // a key-coloured pixel (a fan's border) it reads as cloth, and no card face or back ever uses it.

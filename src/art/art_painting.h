@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared drawing helpers of the art generator: suit shapes, fitted lettering and the rounded card
 // shape that every face and back is cut to.

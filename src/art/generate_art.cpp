@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the game's card sheets into its working folder; with --previews it writes the small
 // PNG pictures shown in the README, with --icons the desktop icon at every installed size.
 

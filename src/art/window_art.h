@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Our own pictures: the card sheets the game reads from its working folder and the pictures the
 // table window draws for its buttons, turn arrows and suit markers. Everything is painted with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes: what a code means, and the small questions the rules ask of a card.
 #include "engine/engine.h"
 

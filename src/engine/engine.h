@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game engine: card codes, piles, hands and every engine variable, with the operations
 // that deal, draw, judge plays, move the turn, play for the computer seats, score rounds and
 // place the turn marker. No window code lives here; the table and the file code read and
@@ -185,12 +186,12 @@ struct Engine {
     void ReshuffleDiscards();
     static void QuickSortKeys(SortKeyArray& keys, int lo, int hi);
     void EngineStartUp(const StartUpFiles& files);
-    int StockCardsLeft() const;      // cards still to be drawn from the stock
-    void LayOnDiscardPile(int card); // puts a card on top of the discard pile
-    void TurnUpFirstDiscard();       // the stock's next card starts a new discard pile
+    int StockCardsLeft() const;            // cards still to be drawn from the stock
+    void LayOnDiscardPile(int card);       // puts a card on top of the discard pile
+    void TurnUpFirstDiscard();             // the stock's next card starts a new discard pile
     void TakeFromSlot(int seat, int slot); // the card in that slot leaves the hand
     void TakeFromHand(int seat, int card); // that card leaves the hand, wherever it stands
-    int TopDiscard() const;          // the top card of the discard pile, 0 when empty; inline
+    int TopDiscard() const;                // the top card of the discard pile, 0 when empty; inline
 
     // ---- Play rules and turn order ----------------------------------------------------------
     // May card be laid on the top discard (useTop) or on other? Inline, with its two halves,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pack and its piles: shuffling, dealing, drawing, turning the discards back into a stock,
 // and the one random source every draw of the game comes from.
 #include "engine/engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the turn arrow and the status text stand for the seat whose turn it is.
 #include "engine/engine.h"
 

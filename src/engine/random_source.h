@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's random source: the 32-bit Mersenne Twister, word for word the numbers of
 // std::mt19937 for the same seed (a test holds it to the library's). Written out because the
 // library's refill decides each word's last step with a branch on a bit that is as good as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a card may be laid, what the special ranks do to the turn, and when a round ends.
 #include "engine/engine.h"
 #include "engine/seat_limits.h"

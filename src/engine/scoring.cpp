@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round scoring, the winner, the rating of a finished game and the short status texts.
 #include "engine/engine.h"
 #include "engine/seat_limits.h"

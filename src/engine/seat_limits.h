@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounds shared by the engine's source files: state that arrives from saved games, the
 // options panel or tests may hold any value, and no such value may index past an array.
 #pragma once

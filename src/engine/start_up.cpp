@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the engine and the small operations that clear or reset parts of its state.
 #include "engine/engine.h"
 

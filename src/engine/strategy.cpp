@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a computer seat plays: the order it puts its hand in, the card it lays, the two it answers
 // with, the suit it names after a joker and the cards it adds after a jack. Also the two orders
 // in which a hand is shown.

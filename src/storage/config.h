@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file "Config.cfg": one comma-separated line carrying the option choices and the
 // five seat names from one run to the next. Read at table start-up, rewritten at every deal.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/file_io.h"
 
 #include <algorithm>
@@ -153,9 +154,9 @@ int CreateTemporaryFile(const std::string& path, std::string& tempPath) {
         if (attempt > 0)
             tempPath += "." + std::to_string(attempt);
         tempPath += ".tmp";
-        const int fd = ::open(tempPath.c_str(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
-                              0666);
+        const int fd =
+            ::open(tempPath.c_str(),
+                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -279,9 +280,8 @@ bool CreateDataText(DataFile& dataText, const std::string& name, const std::stri
     if (path.empty())
         return false;
     // Without waiting: a pipe with nobody reading it must not hold the game up.
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-               0666);
+    const int fd = ::open(path.c_str(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     struct stat info {};
@@ -336,8 +336,8 @@ FileBytes ReadLastRecord(const std::string& path, size_t recordSize) {
         ThrowIoError(LastError());
     const auto size = static_cast<size_t>(info.st_size);
     if (size >= recordSize)
-        file.bytes = ReadRecordAt(guard.fd, static_cast<off_t>((size / recordSize - 1) * recordSize),
-                                  recordSize);
+        file.bytes = ReadRecordAt(
+            guard.fd, static_cast<off_t>((size / recordSize - 1) * recordSize), recordSize);
     else
         file.bytes = StreamLastRecord(guard.fd, recordSize);
     return file;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file primitives under the storage layer: text files read line by line or written,
 // whole record files read and replaced, and the card sheets read as bytes.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagnostic trace "Log.txt": when the hidden seat-5 name switched logging on, the turn flow
 // appends one line per interesting step with a snapshot of the table. The program owns one
 // GameLog for the whole run.

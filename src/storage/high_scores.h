@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score table (six entries with names) and the games and wins counters, kept in
 // "Save/highscores1.scx" (160 bytes); an older "Save/highscores.scx" (152 bytes, no counters)
 // is taken over on the first run that finds it.

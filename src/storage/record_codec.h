@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian packing of the record files, written field by field so the bytes on disk are
 // the same on every host.
 #pragma once

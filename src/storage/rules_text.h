@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules text "rules.txt": up to 80 lines of up to 95 bytes, read once at start-up, and the
 // paging arithmetic of the rules viewer. The viewer's buttons call the three page functions and
 // show the lines they return; the first and last line numbers are also kept in the engine.

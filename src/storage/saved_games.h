@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved games: one 376-byte record per file "Save/<name>.sav" holding the settings, the round,
 // the leading seat, the score table and the seat names (no cards), and the listing of saved
 // games for the two saved-game boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file steps of the engine start-up, for the program block to pass to EngineStartUp.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suit chooser: a small borderless window with the four suit symbols, shown modally after
 // the human lays a joker. One click names the suit in the engine's ActiveSuit and closes it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two small controls both windows are built from: a picture with its own drawing surface
 // and a text label that sizes itself to its caption. Both report clicks the way the game's
 // handlers expect them.

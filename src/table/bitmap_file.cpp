@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the card sheets: plain 24-bit bitmaps, decoded here; any other bitmap Qt can read
 // is left to its reader, and nothing that is not a whole 24-bit bitmap is taken.
 #include "table/bitmap_file.h"
@@ -36,7 +37,8 @@ bool IsWhole24BitBitmap(const std::vector<uint8_t>& bytes) {
     if (le(oldest ? 24 : 28, 2) != 24 || width > 1u << 16 || height == INT32_MIN)
         return false;
     const uint64_t rowBytes = (width * 3 + 3) / 4 * 4;
-    const uint64_t rows = static_cast<uint64_t>(height < 0 ? -static_cast<int64_t>(height) : height);
+    const uint64_t rows =
+        static_cast<uint64_t>(height < 0 ? -static_cast<int64_t>(height) : height);
     return le(10, 4) + rowBytes * rows <= bytes.size();
 }
 
@@ -101,4 +103,3 @@ QImage LoadBitmap(const QString& fileName, QSize minimum) {
     }
     return image.convertToFormat(QImage::Format_RGB32);
 }
-

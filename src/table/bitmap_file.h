@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card sheets as files: 24-bit bitmaps, read whole through the game's own file reader.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's parts wired together: the trace log and the files, the table window with its suit
 // chooser, and the turn flow that plays on it. The program, the window tests and the
 // benchmarks all build this one; only the engine and the pacer are theirs to choose.

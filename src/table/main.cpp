@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the engine's start-up, then the table window and the suit chooser with the turn
 // flow that plays on them, then the window system's loop until the table closes.
 #include <QApplication>

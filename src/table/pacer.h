@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every visible step of the game is a repaint followed by a wait of a fixed length. The window
 // waits through a pacer so that the game runs at its pace on the screen and instantly in tests.
 #pragma once
@@ -11,8 +12,8 @@
 class Pacer {
   public:
     virtual ~Pacer() = default;
-    virtual void Pause(int ms) = 0; // repaint, then wait
-    virtual void Sleep(int ms) = 0; // wait only
+    virtual void Pause(int ms) = 0;     // repaint, then wait
+    virtual void Sleep(int ms) = 0;     // wait only
     virtual void SetWindow(QWidget*) {} // the window a pause repaints
 };
 

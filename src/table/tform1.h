@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window: the cloth, the seats' cards, the stock and discard pile, the options and
 // deal panels, the rules viewer and the high-score corner. One class; its methods are split
 // into one source file per concern (tform1_<concern>.cpp), named in the groups below.
@@ -68,24 +69,34 @@ class TForm1 : public QWidget, public TableView {
     TFORM1_DESIGN(TFORM1_DECLARE_CONTROL)
 #undef TFORM1_DECLARE_CONTROL
     // Controls that come in rows.
-    PictureBox* HandSlot(int slot) const;             // Image1 .. Image19; nullptr outside 1..19
-    PictureBox* SeatPicture(int seat) const;          // Image21, Image31, Image41, Image35: seats 2..5
-    std::array<TextLabel*, 6> SeatLabels() const;     // Label1 .. Label4, Label29: seats 1..5
-    std::array<PictureBox*, 4> TurnArrows() const;    // Image81 .. Image84: arrow kinds 1..4
-    std::array<PictureBox*, 4> SuitMarkers() const;   // Image71 .. Image74: suits 0..3
-    std::array<PictureBox*, 4> StockPictures() const; // Image53, Image52, ...: the top card first
-    std::array<PictureBox*, 4> DiscardEdges() const;  // Image38, Image39, ...: the nearest first
-    std::array<QRadioButton*, 4> DealRadios() const;  // RadioButton1 .. 4: 4 to 7 cards
+    PictureBox* HandSlot(int slot) const;          // Image1 .. Image19; nullptr outside 1..19
+    PictureBox* SeatPicture(int seat) const;       // Image21, Image31, Image41, Image35: seats 2..5
+    std::array<TextLabel*, 6> SeatLabels() const;  // Label1 .. Label4, Label29: seats 1..5
+    std::array<PictureBox*, 4> TurnArrows() const; // Image81 .. Image84: arrow kinds 1..4
+    std::array<PictureBox*, 4> SuitMarkers() const;    // Image71 .. Image74: suits 0..3
+    std::array<PictureBox*, 4> StockPictures() const;  // Image53, Image52, ...: the top card first
+    std::array<PictureBox*, 4> DiscardEdges() const;   // Image38, Image39, ...: the nearest first
+    std::array<QRadioButton*, 4> DealRadios() const;   // RadioButton1 .. 4: 4 to 7 cards
     std::array<QRadioButton*, 5> TargetRadios() const; // RadioButton5 .. 9: 100 to 350 points
     std::array<QRadioButton*, 3> PlayerRadios() const; // RadioButton10 .. 12: 3 to 5 players
     PictureBox* DesignPicture(int design) const;       // Image24, Image26, Image25, Image27
 
     // ---- Card sheets, loaded by the start-up --------------------------------------------------
-    const QImage& DeckBitmap() const { return deckBitmap_; }
-    const QImage& PatternsBitmap() const { return patternsBitmap_; }
-    const QImage& BackgroundBitmap() const { return backgroundBitmap_; }
-    QRgb KeyColor() const { return keyColor_; }
-    QRgb NoticeColor() const { return noticeColor_; }
+    const QImage& DeckBitmap() const {
+        return deckBitmap_;
+    }
+    const QImage& PatternsBitmap() const {
+        return patternsBitmap_;
+    }
+    const QImage& BackgroundBitmap() const {
+        return backgroundBitmap_;
+    }
+    QRgb KeyColor() const {
+        return keyColor_;
+    }
+    QRgb NoticeColor() const {
+        return noticeColor_;
+    }
 
     // ---- Card rendering (tform1_card_rendering.cpp) -------------------------------------------
     static QPoint DesignCell(int design); // the back's cell (column, row) in the patterns sheet
@@ -187,10 +198,18 @@ class TForm1 : public QWidget, public TableView {
     // the same gates and is refused where the click would be. Returns whether the key was
     // taken; keys typed in a combo box always belong to the box.
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    int HandFocus() const { return handFocus_; } // the hand slot the keys stand on, 1..19
-    bool KeysUsed() const { return keysUsed_; }  // a key came since the last mouse press
-    FocusRing* HandRing() const { return handRing_; }
-    FocusRing* ButtonRing() const { return buttonRing_; }
+    int HandFocus() const {
+        return handFocus_;
+    } // the hand slot the keys stand on, 1..19
+    bool KeysUsed() const {
+        return keysUsed_;
+    } // a key came since the last mouse press
+    FocusRing* HandRing() const {
+        return handRing_;
+    }
+    FocusRing* ButtonRing() const {
+        return buttonRing_;
+    }
 
     // ---- After the table changes (tform1_accessibility.cpp) ----------------------------------
     // The one place where the keyboard focus and the names a screen reader reads catch up

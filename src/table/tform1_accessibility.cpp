@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: a name for every control a player acts on and, where a control
 // shows a card, which card. The names follow the table as it changes; labels, the memo and the
 // score grid speak their own text.
@@ -138,8 +139,7 @@ void TForm1::TableChanged() {
 
 void TForm1::NameStock() {
     const int left = std::max(engine_.StockCardsLeft(), 0);
-    Name(Image53,
-         QStringLiteral("stock, %1 left to draw").arg(Cards(left)),
+    Name(Image53, QStringLiteral("stock, %1 left to draw").arg(Cards(left)),
          QStringLiteral("D draws a card; with 19 cards it passes"));
 }
 

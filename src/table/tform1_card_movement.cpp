@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards on their way to the discard pile, the pile's top card and the edges of the cards
 // beneath it, and where the pile stands at the deal, at the end of a round and between rounds.
 #include "suitchooser/window_controls.h"

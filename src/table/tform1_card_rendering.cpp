@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes into pictures: the human's hand in its 19 slots, the computer seats' overlapping
 // fans, the seat pictures' places and the card-design thumbnails of the options panel.
 #include "suitchooser/window_controls.h"
@@ -15,7 +16,6 @@ constexpr QRgb kLime = 0xFF00FF00;
 QRect FaceCell(const DecodedCard& card) {
     return {kCardWidth * card.RankIndex, kCardHeight * card.SuitIndex, kCardWidth, kCardHeight};
 }
-
 
 } // namespace
 

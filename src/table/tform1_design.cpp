@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's design: every control with its name, kind, place, size, caption, font and
 // colour, created once when the window is made. The start-up moves and paints some of them.
 #include <QCheckBox>
@@ -224,10 +225,10 @@ QWidget* CreateControl(const Design& design, QWidget* parent, QObject* filter) {
 
 void TForm1::CreateControls() {
     // Each control is made as its row asks and lands in the member of its own name and class.
-#define TFORM1_CREATE_CONTROL(name, kind, parent, left, top, width, height, caption, font,       \
-                              colour, flags)                                                   \
-    name = static_cast<ControlOf<ControlKind::kind>*>(CreateControl(                             \
-        Design{#name, ControlKind::kind, left, top, width, height, caption, font, colour, flags}, \
+#define TFORM1_CREATE_CONTROL(name, kind, parent, left, top, width, height, caption, font, colour, \
+                              flags)                                                               \
+    name = static_cast<ControlOf<ControlKind::kind>*>(CreateControl(                               \
+        Design{#name, ControlKind::kind, left, top, width, height, caption, font, colour, flags},  \
         parent, this));
     TFORM1_DESIGN(TFORM1_CREATE_CONTROL)
 #undef TFORM1_CREATE_CONTROL

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's design: every control of the table with its name, kind, parent, place, size,
 // caption, font size, colour and flags, in creation order, which is also the order in which
 // overlapping controls lie on each other. The one list makes both the window's typed members

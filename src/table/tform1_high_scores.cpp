@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score corner: six rows of score and name, and the games and wins counters.
 #include "storage/high_scores.h"
 #include "suitchooser/window_controls.h"
@@ -21,8 +22,6 @@ void TForm1::ShowHighScores() {
 }
 
 void TForm1::ShowGamesAndWins() {
-    Label50
-        ->SetCaption(QString::fromStdString(ShowGamesAndWinsText(engine_.GamesPlayed)));
-    Label51
-        ->SetCaption(QString::fromStdString(ShowGamesAndWinsText(engine_.GamesWon)));
+    Label50->SetCaption(QString::fromStdString(ShowGamesAndWinsText(engine_.GamesPlayed)));
+    Label51->SetCaption(QString::fromStdString(ShowGamesAndWinsText(engine_.GamesWon)));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game without a mouse. Every key is the click it stands for, made on the control that click
 // would land on: the same handler runs, behind the same gates, and where the click would be
 // refused (a hidden or covered control, a disabled panel, a busy turn) the key does nothing
@@ -47,8 +48,8 @@ void TForm1::SetUpKeyboard() {
     // The options panel as Tab walks it: players, names, saved games, target, card backs, the
     // switches, START.
     const std::array<QWidget*, 18> tabOrder = {
-        RadioButton10, RadioButton11, RadioButton12, ComboBox1, ComboBox2, RadioButton5,
-        RadioButton6,  RadioButton7,  RadioButton8,  RadioButton9, Image24, Image25,
+        RadioButton10, RadioButton11, RadioButton12, ComboBox1,    ComboBox2, RadioButton5,
+        RadioButton6,  RadioButton7,  RadioButton8,  RadioButton9, Image24,   Image25,
         Image26,       Image27,       CheckBox1,     CheckBox2,    CheckBox3, Image20,
     };
     for (size_t i = 1; i < tabOrder.size(); ++i)

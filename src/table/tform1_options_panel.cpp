@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options panel: players, target, card design, the three switches and the seat names,
 // applied by START, which then opens the deal panel.
 #include <QCheckBox>
@@ -5,8 +6,8 @@
 #include <QRadioButton>
 
 #include "storage/config.h"
-#include "table/flow/turn_flow.h"
 #include "suitchooser/window_controls.h"
+#include "table/flow/turn_flow.h"
 #include "table/tform1.h"
 
 namespace {
@@ -17,7 +18,8 @@ constexpr std::array<int, 3> kPlayerCounts = {3, 4, 5};            // RadioButto
 
 // The value of whichever button of a row is checked, or 0 when none is.
 template <std::size_t N>
-int32_t CheckedValue(const std::array<QRadioButton*, N>& buttons, const std::array<int, N>& values) {
+int32_t CheckedValue(const std::array<QRadioButton*, N>& buttons,
+                     const std::array<int, N>& values) {
     for (std::size_t i = 0; i < N; ++i) {
         if (buttons[i]->isChecked())
             return values[i];

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls a game is played with: DEAL, the hand slots, the stock, CLOSE under the score
 // grid and the "Save Game" box, each handed to the turn flow; the waits between the steps of a
 // turn; the suit chooser; and a close that arrives while a turn is still being played.

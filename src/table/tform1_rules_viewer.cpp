@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules viewer: a paged panel over the table with PAGE DOWN, PAGE UP and EXIT.
 #include <QPlainTextEdit>
 

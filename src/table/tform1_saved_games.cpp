@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved games: loading from the options panel's "Saved Games" box, saving from the "Save Game"
 // box between rounds, and the message that reports a load or a save.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scores on the table: the seat labels with their totals, the "SCORES" banner and the score
 // grid at the end of a round, and the end of the game with its winner and score.
 #include <QTableWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing the table up: the window itself, the start-up at its first activation (card sheets,
 // cloth and backdrops, settings, saved-game lists, high scores) and the close.
 #include <QComboBox>
@@ -18,8 +19,8 @@
 #include "storage/saved_games.h"
 #include "suitchooser/tform2.h"
 #include "suitchooser/window_controls.h"
-#include "table/flow/turn_flow.h"
 #include "table/bitmap_file.h"
+#include "table/flow/turn_flow.h"
 #include "table/tform1.h"
 
 namespace {
@@ -204,8 +205,7 @@ void TForm1::LoadBackgroundStep() {
         Image97->resize(GroupBox2->size());
         Image32->resize(GroupBox3->size());
         Image98->resize(options->size());
-        Image34
-            ->setGeometry(QRect(QPoint(0, 0), Panel2->size()));
+        Image34->setGeometry(QRect(QPoint(0, 0), Panel2->size()));
         for (PictureBox* backdrop : {Image34, Image98, Image97, Image32, Image23})
             PaintBackdrop(backdrop);
         // The rules panel is wider than the cloth corner it doubles, so the corner is laid

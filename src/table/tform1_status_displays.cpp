@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the table says while a round runs: the draws and passes text beside the seat that acts,
 // the turn arrow, the marker of a suit named after a wild card, and the reshuffle notice.
 #include "suitchooser/window_controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stock pile: up to four stacked backs of the chosen design, and its top card, which also
 // carries the deal and every draw to the seats and turns the first discard over.
 #include "suitchooser/window_controls.h"

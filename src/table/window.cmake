@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The table window and the program. Included from this folder's CMakeLists.txt.
 add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/pacer.cpp

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting text needs a GUI application, but never a screen.
 
 #include <QGuiApplication>

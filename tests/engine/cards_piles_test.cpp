@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes, the piles and the start-up of the engine.
 #include "engine_test_support.h"
 

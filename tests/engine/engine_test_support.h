@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helpers that build card codes, hands and piles for the engine tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the turn arrow and the status text stand.
 #include "engine_test_support.h"
 

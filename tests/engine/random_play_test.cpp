@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Thousands of seeded rounds played by computer seats only, with the engine's operations called
 // in the order a round runs; the round's invariants are checked after every step.
 #include "engine_test_support.h"

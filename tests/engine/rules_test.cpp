@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which cards may be laid, what the special ranks do to the turn, and the end of a round.
 #include "engine_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round scores, the winner, the rating of a game and the status texts.
 #include "engine_test_support.h"
 

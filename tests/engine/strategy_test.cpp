@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer seats' hand order, their choice of card, two, suit and jack follow-ups, and the
 // display orders of a hand.
 #include "engine_test_support.h"

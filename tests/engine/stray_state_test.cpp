@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // State read from a damaged saved game or set by a careless caller may hold any value; no
 // operation may then read or write outside its arrays. The engine is built for these tests with
 // the standard library's bounds checks, so a stray index aborts the run instead of passing.
@@ -38,8 +39,8 @@ TEST(StrayState, EveryOperationStaysInsideItsArrays) {
     for (int playerCount : {-1, 0, 2, 6, 40}) {
         for (int seat : seats) {
             for (int count : counts) {
-                SCOPED_TRACE(::testing::Message() << "players " << playerCount << " seat "
-                                                  << seat << " count " << count);
+                SCOPED_TRACE(::testing::Message() << "players " << playerCount << " seat " << seat
+                                                  << " count " << count);
                 Engine e;
                 e.SeedRandom(static_cast<uint32_t>(playerCount * 1000 + seat * 10 + count));
                 e.PlayerCount = playerCount;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seeded random input thrown at the file readers: whatever a file holds, the game must come out
 // with settings it can play with and a settings line it can read back the same way.
 #include <gtest/gtest.h>

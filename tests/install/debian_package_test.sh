@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build with cpack and checks it with dpkg-deb and lintian:
 # its name, fields and Depends (the Qt libraries from dpkg-shlibdeps, the font packages the
 # window's faces map to), its files and their owners, its copyright file, and no lintian error

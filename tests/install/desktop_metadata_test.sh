@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop entry, the AppStream metainfo and the manual page pass their own tools' checks,
 # and point at each other and at the installed icon and launcher.
 # Arguments: the installed prefix inside the staging folder, the build folder.

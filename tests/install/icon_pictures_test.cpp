@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop icon at every installed size: the window icon's two cards on a clear ground,
 // the heart red and the spade black wherever the size puts them, written as an icon theme's
 // tree.

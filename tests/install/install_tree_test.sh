@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder with DESTDIR and checks the tree: every file under the
 # prefix and nowhere else, in its place, with its mode. The other install tests use this tree.
 # Arguments: the cmake program, the build folder, the staging folder, the prefix.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher's own work, with a stand-in for the program that reports the folder it was
 # started in and the platform it was given: the display checks, the player's folder, the data
 # links and their renewal, the player's own files, and two installed copies kept apart.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed launcher starts the real program twice against a fresh XDG_DATA_HOME, offscreen.
 # A plugin loaded from outside the program (see window_closer_plugin.cpp) closes the table once
 # it is up: the first time after START and a first DEAL, so the program writes its settings.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the publisher's settings and the packager's environment make of the package's metadata,
 # from fresh configures of the source tree (nothing is built): the home page and the screenshots
 # appear in the metainfo and the package's control fields only when given, and the maintainer

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the install tests (sourced): checks that count failures instead of stopping at the
 # first, and a fresh folder for each test under the build tree.
 failures=0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Qt plugin the install tests load into the installed program, from outside it, through
 // QT_PLUGIN_PATH and QT_QPA_GENERIC_PLUGINS=quelvanewindowcloser:<look|deal>:<report file>.
 // The program itself has no test hook: this object watches its windows from the event loop,

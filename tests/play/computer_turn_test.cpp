@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer seat's turn: what the table shows, in which order and for how long.
 #include "flow_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table for the turn flow's tests: a view that writes every call (pauses included) and the
 // flow's log notes into one timeline, storage that can fail on purpose, and helpers to lay
 // out hands, stock and discards by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's presses on hand slots and on the stock.
 #include "flow_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real table window with its turn flow, played through its named controls the way a player
 // would: clicks land on the window at a control's place, so whatever lies on top takes them.
 #pragma once
@@ -129,9 +130,7 @@ class PlayWindowTest : public TableTest {
         return 0;
     }
 
-    QWidget* Arrow(int kind) const {
-        return form->TurnArrows()[kind - 1];
-    }
+    QWidget* Arrow(int kind) const { return form->TurnArrows()[kind - 1]; }
 
     // The human's seat and the table as the turn flow keeps them, then what the window shows of
     // them; an empty text when everything holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal, the score grid and what follows it, the end of the game, saving between rounds,
 // file failures and closing the window in the middle of a turn sequence.
 #include "flow_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole seeded games through the window's handlers only, with the table checked after every
 // single event, for every table size and both rules for twos.
 #include <gtest/gtest.h>

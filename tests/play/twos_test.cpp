@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twos: the penalty, chains of answering twos, the first discard, and a two as a last card.
 #include "flow_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played on the real window by clicking: DEAL, legal hand cards, chains of jacks
 // chosen with the right button, the stock when nothing can be played, a suit in the chooser,
 // CLOSE under the score grid, until the game is over. The table must hold after every click.
@@ -7,7 +8,6 @@
 #include "play_window_fixture.h"
 
 namespace {
-
 
 // One click of the game, to be played again on a table that shows nothing.
 struct Event {
@@ -189,9 +189,9 @@ TEST_P(WholeGame, ClicksPlayItToGameOverAndTheTableHoldsAfterEveryClick) {
     EXPECT_EQ(form->Label36->Caption().toStdString(),
               "Score " + Engine::PadScore(engine.GameScore));
     EXPECT_FALSE(form->Label36->isHidden());
-    for (const QWidget* control : std::initializer_list<const QWidget*>{
-             form->Image50, form->Image51, form->Image52, form->Image53, form->Label5,
-             form->ComboBox3})
+    for (const QWidget* control :
+         std::initializer_list<const QWidget*>{form->Image50, form->Image51, form->Image52,
+                                               form->Image53, form->Label5, form->ComboBox3})
         EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
     EXPECT_EQ(form->Label50->Caption(), "1");
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table that waits for the player does nothing meanwhile: in every place where the game waits
 // (the options panel, the deal panel, the human's turn, the score grid, the end of the game) no
 // timer is registered on any object and the event loop, once it has caught up, finds nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game played from the keyboard on the real window: whole games to GAME OVER by keys
 // alone, keys refused wherever the click they stand for is refused, and a mouse game that looks
 // exactly as it did, with no outline anywhere.
@@ -13,7 +14,6 @@
 using namespace flowtest;
 
 namespace {
-
 
 // What a refused key or click must leave as it was.
 struct TableState {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window paints when the turn flow asks: the flying card's face and path, the pile's
 // darkened edges, the stock card's flights and the named-suit marker, read back pixel by pixel
 // from the test sheets.

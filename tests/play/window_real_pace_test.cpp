@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at the game's real pace: a close asked for while a turn waits (as the window
 // system delivers it, between two steps) ends the turn without another wait, and only then
 // does the window go.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a round on the real window: the revealed hands and the score grid, clicks refused
 // while it is up, CLOSE into the next round with the seat totals, saving from the "Save Game"
 // box, the tenth round ending the game, and a close that arrives while a turn is played.
@@ -96,8 +97,7 @@ TEST_F(RoundEndTest, LastCardOpensTheScoreGridAtOnceWithTheHandsFaceUp) {
     EXPECT_TRUE(form->Label6->isHidden());
     for (int kind = 1; kind <= 4; ++kind)
         EXPECT_TRUE(Arrow(kind)->isHidden()) << kind;
-    EXPECT_EQ(form->Image31->Picture().pixel(10, 49),
-              FacePixel(engine.Hands[3].slot[1], 10, 49));
+    EXPECT_EQ(form->Image31->Picture().pixel(10, 49), FacePixel(engine.Hands[3].slot[1], 10, 49));
 
     // While the grid is up the stock and DEAL do nothing.
     pacer.waits.clear();
@@ -207,15 +207,14 @@ TEST_F(RoundEndTest, ClosingTheTenthRoundEndsTheGameWithTheWinnerAndTheScore) {
     EXPECT_EQ(winner->pos(), QPoint(512 - winner->width() / 2, 406));
     EXPECT_EQ(Text(form->Label36), "Score " + Engine::PadScore(engine.GameScore));
     EXPECT_FALSE(form->Label36->isHidden());
-    for (const QWidget* control : std::initializer_list<const QWidget*>{
-             form->GroupBox1, form->GroupBox4, form->ComboBox3, form->Label28, form->Label5,
-             form->Image53})
+    for (const QWidget* control :
+         std::initializer_list<const QWidget*>{form->GroupBox1, form->GroupBox4, form->ComboBox3,
+                                               form->Label28, form->Label5, form->Image53})
         EXPECT_TRUE(control->isHidden()) << control->objectName().toStdString();
     EXPECT_EQ(Text(form->Label1), "You (0)");
     // The raised discard pile never hides the top seat's name and total.
     QWidget* table = form->Label3->parentWidget();
-    EXPECT_GT(table->children().indexOf(form->Label3),
-              table->children().indexOf(form->Image60));
+    EXPECT_GT(table->children().indexOf(form->Label3), table->children().indexOf(form->Image60));
 
     // The human's win is counted in the file and on the table.
     EXPECT_EQ(Text(form->Label51), "1");

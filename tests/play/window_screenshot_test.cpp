@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of a game in play with the game's own art, kept in the build tree for people to
 // look at: a table in the middle of a round and the score grid at its end.
 #include <QFile>
@@ -49,8 +50,7 @@ TEST_F(PlayWindowTest, ScreenshotsOfARoundInPlayAndOfTheScoreGrid) {
     // The grid and its CLOSE button are on top of everything else, with all six rows.
     const QWidget* close = form->Image37;
     const QPoint inButton(2, 15);
-    EXPECT_EQ(grid.pixel(close->mapTo(form, inButton)),
-              form->Image37->Picture().pixel(inButton));
+    EXPECT_EQ(grid.pixel(close->mapTo(form, inButton)), form->Image37->Picture().pixel(inButton));
     const QTableWidget* cells = form->StringGrid1;
     EXPECT_LE(cells->rowViewportPosition(5) + cells->rowHeight(5), cells->height());
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns played on the real window from tables laid by hand: what the player sees during each
 // wait (the draws and passes texts, flights, the reshuffle notice) and what a click does.
 #include "play_window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator: the same seed gives the same report, the report carries every figure, the
 // options refuse what the game does not offer, and a broken table stops the run loudly.
 #include <gtest/gtest.h>

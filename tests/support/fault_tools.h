@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults of the machine made on purpose: a disk that fills up, a player without permission,
 // a named pipe, and a count of the bytes the process has read, for the tests that prove the
 // game survives them.

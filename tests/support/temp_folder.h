@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a test or a benchmark inside a fresh empty folder: the working folder is switched there
 // for the life of the guard and switched back (and the folder removed) afterwards. With it come
 // helpers that read and write files byte for byte, behind the game's own file code. Plain C++,

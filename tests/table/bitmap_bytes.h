@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap files byte by byte, laid out as a player's drawing program may write them.
 #pragma once
 
@@ -18,8 +19,7 @@ inline void Put(std::string& bytes, uint32_t value, int size) {
 // A 24-bit bitmap of the image: an information header of the given size (12 is the oldest
 // kind, with 16-bit sizes), the pixels `gap` bytes after the headers, the rows bottom-up
 // unless topDown, each padded to four bytes.
-inline std::string Bitmap(const QImage& image, uint32_t header, int gap = 0,
-                          bool topDown = false) {
+inline std::string Bitmap(const QImage& image, uint32_t header, int gap = 0, bool topDown = false) {
     const int rowBytes = (image.width() * 3 + 3) / 4 * 4;
     const uint32_t offset = 14 + header + static_cast<uint32_t>(gap);
     const int height = topDown ? -image.height() : image.height();

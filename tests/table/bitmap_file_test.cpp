@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card sheet reader on its own: every layout of a 24-bit bitmap gives its exact pixels;
 // other depths, files cut short, sheets too small and missing files are refused with the
 // message the player sees.
@@ -95,8 +96,9 @@ TEST(BitmapFile, OnlyWhole24BitSheetsOfTheSizeNeededAreTaken) {
         LoadBitmap(QStringLiteral("missing.bmp"), QSize(1, 1));
         ADD_FAILURE() << "a missing file loaded";
     } catch (const BitmapError& error) {
-        EXPECT_EQ(error.what(), "Cannot open file " + QDir::current().absoluteFilePath(
-                                                          QStringLiteral("missing.bmp"))
-                                                          .toStdString());
+        EXPECT_EQ(
+            error.what(),
+            "Cannot open file " +
+                QDir::current().absoluteFilePath(QStringLiteral("missing.bmp")).toStdString());
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards into pictures: the human's hand layout, the computer seats' fans read back pixel by
 // pixel, the seat places, the stock, and what reaches the screen around a card's corners.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a player's disk holds under the game's names, the real window starts, plays its
 // first deal and keeps the player's files: each row plants one fault in the working folder,
 // opens the table, presses START and DEAL, and checks the error boxes and the files after.
@@ -7,8 +8,8 @@
 #include <QTest>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 
 #include "fault_tools.h"
 #include "storage/config.h"
@@ -78,7 +79,8 @@ class FaultMatrix : public TableTest {
 
     // Each row in a folder of its own, with a fresh engine and window; after is checked
     // while the row's window is still up.
-    void RunRows(const std::vector<Row>& rows, const std::function<void()>& after = [] {}) {
+    void RunRows(
+        const std::vector<Row>& rows, const std::function<void()>& after = [] {}) {
         for (const Row& row : rows) {
             TempFolder rowFolder;
             SetUp();
@@ -101,7 +103,10 @@ void ExpectDefaults(const Engine& engine) {
 
 TEST_F(FaultMatrix, SettingsFileThatCannotBeUsed) {
     const std::vector<Row> rows = {
-        {"no Config.cfg", [] {}, false, {},
+        {"no Config.cfg",
+         [] {},
+         false,
+         {},
          [](const Engine& e) {
              ExpectDefaults(e);
              EXPECT_EQ(ReadBytes("Config.cfg").substr(0, 14), "4,6,2,6,0,0,0,");
@@ -111,18 +116,25 @@ TEST_F(FaultMatrix, SettingsFileThatCannotBeUsed) {
              WriteBytes("Config.cfg", std::string("3,1,1,4,1,1,1,A,B,C,D,E,"));
              fs::permissions("Config.cfg", fs::perms::none);
          },
-         true, {},
+         true,
+         {},
          [](const Engine& e) {
              ExpectDefaults(e);
              fs::permissions("Config.cfg", fs::perms::owner_read);
              EXPECT_EQ(ReadBytes("Config.cfg"), "3,1,1,4,1,1,1,A,B,C,D,E,");
          }},
-        {"Config.cfg a folder", [] { fs::create_directory("Config.cfg"); }, false, {},
+        {"Config.cfg a folder",
+         [] { fs::create_directory("Config.cfg"); },
+         false,
+         {},
          [](const Engine& e) {
              ExpectDefaults(e);
              EXPECT_TRUE(fs::is_directory("Config.cfg"));
          }},
-        {"Config.cfg a named pipe", [] { ASSERT_TRUE(MakeFifo("Config.cfg")); }, false, {},
+        {"Config.cfg a named pipe",
+         [] { ASSERT_TRUE(MakeFifo("Config.cfg")); },
+         false,
+         {},
          [](const Engine& e) {
              ExpectDefaults(e);
              EXPECT_TRUE(fs::is_fifo("Config.cfg"));
@@ -137,8 +149,10 @@ TEST_F(FaultMatrix, ReadOnlyWorkingFolder) {
     // Nothing can be created: the start-up is silent and the first deal reports the
     // high-score file it cannot write, once, and stops there, as a failed write does.
     RunRow({"read-only working folder",
-            [] { fs::permissions(".", fs::perms::owner_read | fs::perms::owner_exec |
-                                          fs::perms::others_read | fs::perms::others_exec); },
+            [] {
+                fs::permissions(".", fs::perms::owner_read | fs::perms::owner_exec |
+                                         fs::perms::others_read | fs::perms::others_exec);
+            },
             true,
             {"File access denied"},
             [](const Engine& e) {
@@ -156,9 +170,15 @@ TEST_F(FaultMatrix, ReadOnlyWorkingFolder) {
 
 TEST_F(FaultMatrix, SaveFolderThatIsNoFolder) {
     const std::vector<Row> rows = {
-        {"Save a file", [] { WriteBytes("Save", std::string("a file")); }, false,
-         {"Path not found"}, [](const Engine&) { EXPECT_EQ(ReadBytes("Save"), "a file"); }},
-        {"Save a named pipe", [] { ASSERT_TRUE(MakeFifo("Save")); }, false, {"Path not found"},
+        {"Save a file",
+         [] { WriteBytes("Save", std::string("a file")); },
+         false,
+         {"Path not found"},
+         [](const Engine&) { EXPECT_EQ(ReadBytes("Save"), "a file"); }},
+        {"Save a named pipe",
+         [] { ASSERT_TRUE(MakeFifo("Save")); },
+         false,
+         {"Path not found"},
          [](const Engine&) { EXPECT_TRUE(fs::is_fifo("Save")); }},
         {"Save read-only",
          [] {
@@ -166,7 +186,8 @@ TEST_F(FaultMatrix, SaveFolderThatIsNoFolder) {
              fs::permissions("Save", fs::perms::owner_read | fs::perms::owner_exec |
                                          fs::perms::others_read | fs::perms::others_exec);
          },
-         true, {"File access denied"},
+         true,
+         {"File access denied"},
          [](const Engine&) { EXPECT_TRUE(fs::is_empty("Save")); }},
     };
     HangGuard guard(60);
@@ -176,16 +197,17 @@ TEST_F(FaultMatrix, SaveFolderThatIsNoFolder) {
 TEST_F(FaultMatrix, HighScoreFileDamagedOrUnreadable) {
     const std::vector<Row> rows = {
         {"highscores1.scx truncated",
-         [] { WriteBytes(kTable, TableOf42Games().substr(0, 150)); }, false, {},
+         [] { WriteBytes(kTable, TableOf42Games().substr(0, 150)); },
+         false,
+         {},
          [](const Engine& e) {
              EXPECT_EQ(e.GamesPlayed, 1); // nothing whole was in it: a fresh table
              EXPECT_EQ(ReadBytes(kTable).size(), 160u);
          }},
         {"highscores1.scx oversized",
-         [] {
-             WriteBytes(kTable, std::string(160 * 1000, '\0') + TableOf42Games() + "extra");
-         },
-         false, {},
+         [] { WriteBytes(kTable, std::string(160 * 1000, '\0') + TableOf42Games() + "extra"); },
+         false,
+         {},
          [](const Engine& e) {
              EXPECT_EQ(e.GamesPlayed, 43);
              EXPECT_EQ(e.HighScoreNames[0], "Ann");
@@ -196,17 +218,21 @@ TEST_F(FaultMatrix, HighScoreFileDamagedOrUnreadable) {
              OpenToEverybody("Save");
              fs::permissions(kTable, fs::perms::none);
          },
-         true, {},
+         true,
+         {},
          [](const Engine& e) {
              EXPECT_EQ(e.GamesPlayed, 1);
              fs::permissions(kTable, fs::perms::owner_read);
              EXPECT_EQ(ReadBytes(kTable), TableOf42Games()); // Games 42 survives
          }},
-        {"highscores1.scx a named pipe", [] {
+        {"highscores1.scx a named pipe",
+         [] {
              fs::create_directory("Save");
              ASSERT_TRUE(MakeFifo(kTable));
          },
-         false, {}, [](const Engine&) { EXPECT_TRUE(fs::is_fifo(kTable)); }},
+         false,
+         {},
+         [](const Engine&) { EXPECT_TRUE(fs::is_fifo(kTable)); }},
     };
     HangGuard guard(60);
     RunRows(rows);
@@ -284,9 +310,10 @@ TEST_F(FaultMatrix, OddNamesNeverBreakTheSettingsLine) {
     Open();
     QComboBox* names = form->ComboBox1;
     const std::vector<std::pair<int, QString>> typed = {
-        {1, QStringLiteral("a,b/c\\d:e")},                       // separators
-        {2, QString::fromUtf8("tab\there\x01" "bell")},          // control characters
-        {3, QString(25, QChar(0x00E9))},                         // 25 two-byte characters
+        {1, QStringLiteral("a,b/c\\d:e")}, // separators
+        {2, QString::fromUtf8("tab\there\x01"
+                              "bell")},                              // control characters
+        {3, QString(25, QChar(0x00E9))},                             // 25 two-byte characters
         {4, QString::fromUtf8("\xF0\x9F\x82\xA1 twenty-two bytes")}, // a four-byte character
     };
     for (const auto& [index, text] : typed) {
@@ -310,11 +337,12 @@ TEST_F(FaultMatrix, OddNamesNeverBreakTheSettingsLine) {
     EXPECT_EQ(std::count(line.begin(), line.end(), ','), 12);
 }
 
-
 // Names in the settings file with bytes that are no UTF-8 at all: the window shows them with
 // replacement marks, and the deal writes them back byte for byte, so a name never shrinks.
 TEST_F(FaultMatrix, BrokenUtf8NamesInTheSettingsFileSurviveADeal) {
-    const std::string names = "Y\xDD\xF1,\xFF\xFE" "x,Ok,\xC3,Z\x80" "z,";
+    const std::string names = "Y\xDD\xF1,\xFF\xFE"
+                              "x,Ok,\xC3,Z\x80"
+                              "z,";
     WriteBytes("Config.cfg", "5,3,2,6,0,0,0," + names);
     StartAndDeal();
     EXPECT_TRUE(errors.empty());
@@ -327,7 +355,8 @@ TEST_F(FaultMatrix, BrokenUtf8NamesInTheSettingsFileSurviveADeal) {
 }
 TEST_F(FaultMatrix, HostileRulesTextsShowTheirFirstLinesCut) {
     const std::vector<std::pair<const char*, std::string>> texts = {
-        {"10,000 lines", [] {
+        {"10,000 lines",
+         [] {
              std::string text;
              for (int i = 1; i <= 10000; ++i)
                  text += "line " + std::to_string(i) + "\r\n";
@@ -366,9 +395,9 @@ TEST_F(FaultMatrix, EachBrokenCardSheetShowsOneError) {
         const char* file;
         QImage (*image)();
     };
-    const std::vector<Sheet> sheetsToBreak = {
-        {"deck.bmp", sheets::Deck}, {"cardpatterns.bmp", sheets::Patterns},
-        {"background.bmp", sheets::Background}};
+    const std::vector<Sheet> sheetsToBreak = {{"deck.bmp", sheets::Deck},
+                                              {"cardpatterns.bmp", sheets::Patterns},
+                                              {"background.bmp", sheets::Background}};
     const std::vector<std::pair<const char*, std::function<void(const Sheet&)>>> faults = {
         {"missing", [](const Sheet& s) { fs::remove(s.file); }},
         {"truncated",
@@ -380,7 +409,8 @@ TEST_F(FaultMatrix, EachBrokenCardSheetShowsOneError) {
          [](const Sheet& s) {
              ASSERT_TRUE(s.image().convertToFormat(QImage::Format_Indexed8).save(s.file, "BMP"));
          }},
-        {"too small", [](const Sheet& s) { ASSERT_TRUE(s.image().copy(0, 0, 60, 60).save(s.file, "BMP")); }},
+        {"too small",
+         [](const Sheet& s) { ASSERT_TRUE(s.image().copy(0, 0, 60, 60).save(s.file, "BMP")); }},
         {"a named pipe",
          [](const Sheet& s) {
              fs::remove(s.file);
@@ -398,8 +428,8 @@ TEST_F(FaultMatrix, EachBrokenCardSheetShowsOneError) {
             errors.clear();
             Open();
             ASSERT_EQ(errors.size(), 1u);
-            const bool cannotOpen = std::string(faultName) == "missing" ||
-                                    std::string(faultName) == "a named pipe";
+            const bool cannotOpen =
+                std::string(faultName) == "missing" || std::string(faultName) == "a named pipe";
             if (cannotOpen)
                 EXPECT_TRUE(errors[0].startsWith("Cannot open file ")) << errors[0].toStdString();
             else

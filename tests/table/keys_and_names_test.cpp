@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window without a mouse: the options panel, the deal panel, the rules viewer and the suit
 // chooser by keys, and what a screen reader is told about a dealt table as it changes.
 #include <QAccessible>
@@ -90,8 +91,7 @@ TEST_F(KeysTest, OptionsPanelByTabSpaceAndEnter) {
         Key(Qt::Key_Backtab);
     ASSERT_EQ(Focused(), "Image25");
     EXPECT_FALSE(form->ButtonRing()->isHidden());
-    EXPECT_EQ(form->ButtonRing()->geometry(),
-              form->Image25->geometry().adjusted(-3, -3, 3, 3));
+    EXPECT_EQ(form->ButtonRing()->geometry(), form->Image25->geometry().adjusted(-3, -3, 3, 3));
     Key(Qt::Key_Space);
     EXPECT_EQ(engine.CardDesign, 3);
     EXPECT_EQ(form->Image25->Picture().pixel(1, 1), 0xFF00FF00); // the lime frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options panel driven through its controls: caption clicks, the design pictures, the
 // names box, loading a saved game, and what START hands to the engine and the table.
 #include <QCheckBox>

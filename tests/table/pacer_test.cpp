@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real pacer waits for real, keeps the window alive while it waits, and keeps the waits of
 // a turn sequence on their schedule: what a step costs comes off the wait that follows it.
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules viewer's paging as the player sees it in the memo, and the high-score corner.
 #include <QFile>
 #include <QPlainTextEdit>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the window with the game's own art, kept in the build tree for people to look
 // at: the options panel as it opens, and a table just dealt.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as it opens: its design after the start-up, the start-up's order and what a
 // missing or broken card sheet leaves behind.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The suit chooser: its window, its place at each showing, and what a click leaves behind.
 #include <QTest>
 #include <QTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table window built for real in a fresh working folder, with card sheets whose every pixel
 // the tests can predict, a pacer that only records, and a recorder for error boxes.
 #pragma once
@@ -16,8 +17,8 @@
 #include "suitchooser/window_controls.h"
 #include "table/flow/storage_link.h"
 #include "table/flow/turn_flow.h"
-#include "table/pacer.h"
 #include "table/game_table.h"
+#include "table/pacer.h"
 #include "table/tform1.h"
 #include "temp_folder.h"
 

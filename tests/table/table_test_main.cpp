@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table tests build real windows, so they need a widget application, but never a screen.
 #include <QApplication>
 

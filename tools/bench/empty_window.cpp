@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the game's start-up: a Qt program that shows one empty window of the
 // table's size and runs the event loop, built with the same flags as the game. Built a second
 // time with one line of text on it, which costs it the font set-up any window with text pays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Qt plugin the start-up benchmark loads, from outside, into the game and into the empty
 // window program alike, through QT_PLUGIN_PATH and
 // QT_QPA_GENERIC_PLUGINS=quelvanefirstframe:<report file>.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Self-play throughput: whole computer-only games through the real turn flow, without and
 # with the table checks; also the fixed run that callgrind counts instructions in.
 add_executable(selfplay_bench ${CMAKE_CURRENT_SOURCE_DIR}/selfplay_bench.cpp)

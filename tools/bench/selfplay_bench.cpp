@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Self-play throughput: whole computer-only games through the real turn flow and a table that
 // shows nothing and never waits, as quelvane-sim plays them, timed per round on one core,
 // without and with the table checks after every event.

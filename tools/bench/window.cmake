@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window's benchmarks. Included from this folder's CMakeLists.txt.
 set(QUELVANE_BENCH_DIR ${CMAKE_CURRENT_SOURCE_DIR})
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's drawing: a computer seat's fan composed as a row or a column (19 and 52 cards,
 // face up and face down), the human's hand laid out again with 19 cards, and one full repaint
 // of a five-player table in play with every picture up. None of these waits; each figure is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table as the program builds it (the engine's start-up, the table, the suit chooser and
 // the turn flow on them), in a fresh working folder holding the game's own card sheets, for
 // the window's benchmarks. The waits go through a pacer that can wait for real or only count.

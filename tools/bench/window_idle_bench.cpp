@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Idle: while the game waits for the human it must not tick. In each waiting place (the
 // options panel, the deal panel, the human's turn, the score grid, the end of the game) this
 // counts the timers registered on any object, the events the application delivers and the

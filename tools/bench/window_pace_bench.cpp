@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's pace: one scripted round played through the table's own handlers with the real
 // pacer, from DEAL to the score grid, against the sum of the waits the turn flow asked for.
 // The script answers at once, so the time inside the handlers is the round as the player

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: from the moment the process is started to its first painted frame, for the game
 // and for an empty Qt window program, taken in turns in one run so both see the same machine.
 // The frame is noted inside each program by the same plugin (first_frame_plugin.cpp); the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Config.cfg" holding the input: read at start-up, then a deal with the settings it gave and
 // the settings line the deal writes, which must read back as the same settings.
 #include <string>

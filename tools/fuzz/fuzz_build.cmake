@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The fuzz build (-DQUELVANE_FUZZ=ON with clang, made by scripts/fuzz): only the engine, the
 # file code, the turn flow and the fuzz targets, all instrumented for libFuzzer and built with
 # the address and undefined-behaviour sanitizers, which stop at their first report. Neither Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a private working folder, an input written under one of the
 // game's file names, a check that aborts (so the fuzzer keeps the input that broke it), a
 // reader that takes numbers off the front of an input, and the engine's invariants.

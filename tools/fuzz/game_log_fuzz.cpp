@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trace log's line over a table state made from the input, however far out of its ranges:
 // names, hands, piles, whose turn, direction, suit and pile positions. The line is also
 // written to "Log.txt" and read back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score files holding the input: read at start-up (the older file taken over while no
 // game has been counted), the first deal counted, a game over written, and the counters shown.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays inputs through a fuzz target on the normal build: every file of the folders named
 // (and every file named) goes through LLVMFuzzerTestOneInput once, so the seed corpus and
 // every earlier finding stay regression tests. A broken check aborts the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "rules.txt" holding the input: read at start-up, then every page the viewer's buttons can
 // reach: VIEW RULES, PAGE DOWN to the end, PAGE UP to the start, and a mixed walk.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Save/Game.sav" holding the input: loaded from the options panel, then a whole seeded round
 // played through the real turn flow from the loaded state, its score grid checked, and the
 // game saved again between rounds must load again.

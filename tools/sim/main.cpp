@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quelvane-sim: plays seeded games headless through the real turn flow and prints what
 // happened. The older name quelvane_selfplay is the same program with the older defaults:
 // tables, deals and twos rules varied game by game, seat 1 exploring at random, and the table

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played headless through the real turn flow: every computer seat by the computer
 // strategy, seat 1 by an automatic player, with a table that shows nothing and never waits.
 // What happened is summed into a report that reads the same for the same seed.

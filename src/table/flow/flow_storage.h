@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files the turn flow writes while a game runs: the trace log, the settings at each deal,
 // the high-score table and a saved game. The program uses the real files; tests and the
 // self-play simulator pass something that writes nowhere or fails on purpose. Every call may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's presses: a card or a chain headed by jacks from the hand, a draw or a pass at
 // the stock. A press the rules do not allow is ignored without a word.
 #include "table/flow/turn_flow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What START and the "Saved Games" box decide: the chosen settings, where the seats sit, the
 // hidden modes and the trace log; and a saved game loaded before the first deal.
 #include "table/flow/turn_flow.h"

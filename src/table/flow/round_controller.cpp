@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The round controller: the deal and its first discard, the computer turns, the chains of
 // twos, the play after the human's card and the end of a round.
 #include "table/flow/turn_flow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving the game from the "Save Game" box between rounds, and the message that confirms a
 // save or a load.
 #include "table/flow/turn_flow.h"

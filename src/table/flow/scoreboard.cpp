@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score grid at the end of a round, the step after its CLOSE button (the next round or
 // the end of the game), the seat labels with their totals and the reshuffle notice.
 #include "table/flow/turn_flow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table that shows nothing and never waits: the self-play simulator and the flow's tests
 // drive the real turn flow through it. It answers the suit chooser and the deal buttons from
 // settings and counts what a player would have noticed.

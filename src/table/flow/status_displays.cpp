@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the table shows while a round runs, step by step with its pauses: card flights, the
 // discard top, the stock, the deal, the draws and passes texts, the hands, the turn arrow and
 // the suit marker.

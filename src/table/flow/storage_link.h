@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real files behind the turn flow: the trace log the window opened at START and the
 // storage layer's settings, high-score and saved-game writers.
 #pragma once

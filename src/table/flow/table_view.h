@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the turn flow asks of the screen. The flow decides every rule, order, gate and pause
 // length; a view only puts pictures and texts where they belong. The table window implements
 // it with its controls and its pacer, the tests with a recorder and the self-play simulator
@@ -32,9 +33,9 @@ class TableView {
     virtual ~TableView() = default;
 
     // ---- Pacing -----------------------------------------------------------------------------
-    virtual void Repaint() = 0;       // repaints the window at once
-    virtual void Pause(int ms) = 0;   // repaints, then waits ms milliseconds
-    virtual void Sleep(int ms) = 0;   // waits ms milliseconds without repainting first
+    virtual void Repaint() = 0;     // repaints the window at once
+    virtual void Pause(int ms) = 0; // repaints, then waits ms milliseconds
+    virtual void Sleep(int ms) = 0; // waits ms milliseconds without repainting first
     virtual void ShowError(const std::string& text) = 0; // reports a file failure in a box
     // The event in hand is over: what follows the table (the keyboard focus, the names a
     // screen reader reads) catches up with it.

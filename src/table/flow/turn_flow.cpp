@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/flow/turn_flow.h"
 
 #include "storage/storage_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one turn flow of the game: the deal, every computer turn, chains of twos, the human's
 // plays, draws and passes, the end of a round, the score grid and the next round or the end
 // of the game. It changes the Engine and tells a TableView what to show, in order and with
