@@ -85,7 +85,7 @@ void TForm2::CreateSuitPicture(int suit) {
     picture->setGeometry(kSuitLeft[suit], kSuitTop, kSuitSize, kSuitSize);
     picture->SetTransparent(true);
     // The heart is drawn larger than its control; it is shown unscaled and cut at the edges.
-    picture->SetPicture(SuitMarkerPicture(suit));
+    picture->SetPicture(SuitMarkerPicture(suit, devicePixelRatioF()));
     picture->SetAccessibleRole(QAccessible::Button);
     picture->setAccessibleName(QString::fromLatin1(kSuitNames[suit]));
     picture->setAccessibleDescription(QStringLiteral("key %1").arg(kSuitKeys[suit]));

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -85,8 +86,14 @@ void PictureBox::SetPicture(const QImage& picture) {
     update();
 }
 
+// The surface has the window's own resolution: width x height logical pixels, each of
+// DevicePixelRatio() device pixels a side, so a picture is as sharp as the text beside it.
 void PictureBox::NewSurface(int width, int height) {
-    surface_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    surface_ = QImage(std::max(static_cast<int>(std::lround(width * ratio)), 1),
+                      std::max(static_cast<int>(std::lround(height * ratio)), 1),
+                      QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
     surface_.fill(freshColour_);
     dirty_ = true;
     update();
@@ -277,18 +284,23 @@ void ScaledCopy(QImage& destination, const QRect& to, const QImage& source, cons
 }
 
 void OutlineRectangle(QImage& image, int left, int top, int right, int bottom, QRgb colour) {
-    const auto paint = [&](int x, int y) {
-        if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) {
-            image.setPixel(x, y, colour);
-        }
+    // A pen of width 3 covers one pixel either side of each edge line: in logical pixels the
+    // bands [left - 1, left + 2) and [right - 2, right + 1) across, likewise down, each edge
+    // of a band rounded to the image's device pixels.
+    const qreal ratio = image.devicePixelRatio();
+    const auto device = [ratio](int logical) {
+        return static_cast<int>(std::lround(logical * ratio));
     };
-    // A pen of width 3 covers one pixel either side of each edge line.
-    for (int y = top - 1; y <= bottom; ++y) {
-        for (int x = left - 1; x <= right; ++x) {
-            const bool nearSide = x <= left + 1 || x >= right - 2;
-            const bool nearEnd = y <= top + 1 || y >= bottom - 2;
-            if (nearSide || nearEnd)
-                paint(x, y);
+    const QRect outer(QPoint(device(left - 1), device(top - 1)),
+                      QPoint(device(right + 1) - 1, device(bottom + 1) - 1));
+    const QRect inner(QPoint(device(left + 2), device(top + 2)),
+                      QPoint(device(right - 2) - 1, device(bottom - 2) - 1));
+    const QRect clip = outer.intersected(image.rect());
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
+        const bool band = y < inner.top() || y > inner.bottom();
+        for (int x = clip.left(); x <= clip.right(); ++x) {
+            if (band || x < inner.left() || x > inner.right())
+                image.setPixel(x, y, colour);
         }
     }
 }

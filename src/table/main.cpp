@@ -9,6 +9,7 @@
 #include "storage/storage.h"
 #include "table/game_table.h"
 #include "table/pacer.h"
+#include "table/table_scale.h"
 
 int main(int argc, char* argv[]) {
     // A write the system refuses (a file grown past the player's limit, a reader gone away)
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
     Engine engine;
     engine.EngineStartUp(StorageStartUpFiles());
 
+    // The table's size on this screen is chosen before the application reads its scale.
+    ChooseScaleBeforeTheApplication(argc, argv);
     QApplication application(argc, argv);
     InstallFontSubstitutes();
     RealPacer pacer;

@@ -56,6 +56,9 @@ class TForm1 : public QWidget, public TableView {
     void FormClose();
     int FindFiles(const std::string& folder); // lists every saved game below the folder
     static QPoint CentredWindowPosition(QSize desktop);
+    // The client size in a frame of these margins: the design's outer size where the frame
+    // allows it, never smaller than the design's client.
+    static QSize ClientSizeFor(const QMargins& frame);
     // The design's centring, in steps of three pixels: where something inner wide stands in
     // something outer wide.
     static int Centre(int outer, int inner);
@@ -65,14 +68,12 @@ class TForm1 : public QWidget, public TableView {
     // ---- Controls of the window's design (tform1_design.h, tform1_design.cpp) ----------------
     // One member per control, under the design's own name and of its own class (Image53 the
     // stock, GroupBox1 the deal panel, Label11 the status text's shadow, ...).
-#define TFORM1_DECLARE_CONTROL(name, kind, ...) ControlOf<ControlKind::kind>* name = nullptr;
     TFORM1_DESIGN(TFORM1_DECLARE_CONTROL)
-#undef TFORM1_DECLARE_CONTROL
     // Controls that come in rows.
-    PictureBox* HandSlot(int slot) const;          // Image1 .. Image19; nullptr outside 1..19
-    PictureBox* SeatPicture(int seat) const;       // Image21, Image31, Image41, Image35: seats 2..5
-    std::array<TextLabel*, 6> SeatLabels() const;  // Label1 .. Label4, Label29: seats 1..5
-    std::array<PictureBox*, 4> TurnArrows() const; // Image81 .. Image84: arrow kinds 1..4
+    PictureBox* HandSlot(int slot) const;              // Image1 .. Image19; nullptr outside 1..19
+    PictureBox* SeatPicture(int seat) const;           // Image21, 31, 41, 35: seats 2..5
+    std::array<TextLabel*, 6> SeatLabels() const;      // Label1 .. Label4, Label29: seats 1..5
+    std::array<PictureBox*, 4> TurnArrows() const;     // Image81 .. Image84: arrow kinds 1..4
     std::array<PictureBox*, 4> SuitMarkers() const;    // Image71 .. Image74: suits 0..3
     std::array<PictureBox*, 4> StockPictures() const;  // Image53, Image52, ...: the top card first
     std::array<PictureBox*, 4> DiscardEdges() const;   // Image38, Image39, ...: the nearest first
@@ -82,21 +83,17 @@ class TForm1 : public QWidget, public TableView {
     PictureBox* DesignPicture(int design) const;       // Image24, Image26, Image25, Image27
 
     // ---- Card sheets, loaded by the start-up --------------------------------------------------
-    const QImage& DeckBitmap() const {
-        return deckBitmap_;
-    }
-    const QImage& PatternsBitmap() const {
-        return patternsBitmap_;
-    }
-    const QImage& BackgroundBitmap() const {
-        return backgroundBitmap_;
-    }
-    QRgb KeyColor() const {
-        return keyColor_;
-    }
-    QRgb NoticeColor() const {
-        return noticeColor_;
-    }
+    const QImage& DeckBitmap() const { return deckBitmap_; }
+    const QImage& PatternsBitmap() const { return patternsBitmap_; }
+    const QImage& BackgroundBitmap() const { return backgroundBitmap_; }
+    QRgb KeyColor() const { return keyColor_; }
+    // The same sheets at the window's device pixel ratio, which the pictures are cut from.
+    const QImage& DeckAtRatio() const { return deckDevice_; }
+    const QImage& PatternsAtRatio() const { return patternsDevice_; }
+    const QImage& BackgroundAtRatio() const { return backgroundDevice_; }
+    static constexpr int kCardWidth = 73;
+    static constexpr int kCardHeight = 98;
+    QRgb NoticeColor() const { return noticeColor_; }
 
     // ---- Card rendering (tform1_card_rendering.cpp) -------------------------------------------
     static QPoint DesignCell(int design); // the back's cell (column, row) in the patterns sheet
@@ -198,18 +195,10 @@ class TForm1 : public QWidget, public TableView {
     // the same gates and is refused where the click would be. Returns whether the key was
     // taken; keys typed in a combo box always belong to the box.
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
-    int HandFocus() const {
-        return handFocus_;
-    } // the hand slot the keys stand on, 1..19
-    bool KeysUsed() const {
-        return keysUsed_;
-    } // a key came since the last mouse press
-    FocusRing* HandRing() const {
-        return handRing_;
-    }
-    FocusRing* ButtonRing() const {
-        return buttonRing_;
-    }
+    int HandFocus() const { return handFocus_; } // the hand slot the keys stand on, 1..19
+    bool KeysUsed() const { return keysUsed_; }  // a key came since the last mouse press
+    FocusRing* HandRing() const { return handRing_; }
+    FocusRing* ButtonRing() const { return buttonRing_; }
 
     // ---- After the table changes (tform1_accessibility.cpp) ----------------------------------
     // The one place where the keyboard focus and the names a screen reader reads catch up
@@ -245,6 +234,7 @@ class TForm1 : public QWidget, public TableView {
     void LoadPatternsStep();
     void LoadBackgroundStep();
     void LoadDeckStep();
+    QImage SheetForWindow(const QString& fileName, const QImage& sheet, bool cards) const;
     void PaintCloth();
     void PaintBackdrop(PictureBox* picture);
     void PaintScoreBackdrop(PictureBox* picture);
@@ -299,6 +289,9 @@ class TForm1 : public QWidget, public TableView {
     QImage deckBitmap_;
     QImage patternsBitmap_;
     QImage backgroundBitmap_;
+    QImage deckDevice_;
+    QImage patternsDevice_;
+    QImage backgroundDevice_;
     QRgb keyColor_ = 0;
     QRgb noticeColor_ = 0;
     bool startedUp_ = false;

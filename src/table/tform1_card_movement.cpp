@@ -2,12 +2,11 @@
 // Cards on their way to the discard pile, the pile's top card and the edges of the cards
 // beneath it, and where the pile stands at the deal, at the end of a round and between rounds.
 #include "suitchooser/window_controls.h"
+#include "table/device_sheets.h"
 #include "table/tform1.h"
 
 namespace {
 
-constexpr int kCardWidth = 73;
-constexpr int kCardHeight = 98;
 constexpr QPoint kPileTop(552, 248);
 constexpr int kEdgeWidth = 11;
 
@@ -26,17 +25,19 @@ QRgb DarkenedEdge(QRgb colour, int x) {
 // edge (the joker's last column) the picture keeps what it had.
 void TForm1::PaintFace(int card, PictureBox* picture) {
     const DecodedCard decoded = Engine::DecodeCard(card);
-    if (!decoded.valid || picture == nullptr || deckBitmap_.isNull())
+    if (!decoded.valid || picture == nullptr || deckDevice_.isNull())
         return;
-    if (picture->Picture().size() != QSize(kCardWidth, kCardHeight))
+    const qreal ratio = picture->devicePixelRatioF();
+    if (picture->Picture().size() != DeviceSize(QSize(kCardWidth, kCardHeight), ratio))
         picture->NewSurface(kCardWidth, kCardHeight);
     QImage& canvas = picture->Canvas();
-    const int left = decoded.RankIndex * kCardWidth + 1;
-    const int top = decoded.SuitIndex * kCardHeight;
-    for (int y = 0; y < kCardHeight; ++y) {
-        for (int x = 0; x < kCardWidth; ++x) {
-            if (deckBitmap_.valid(left + x, top + y))
-                canvas.setPixel(x, y, deckBitmap_.pixel(left + x, top + y));
+    const QRect from = CardSheetRect(QRect(decoded.RankIndex * kCardWidth + 1,
+                                        decoded.SuitIndex * kCardHeight, kCardWidth, kCardHeight),
+                                  deckDevice_.devicePixelRatio());
+    for (int y = 0; y < std::min(canvas.height(), from.height()); ++y) {
+        for (int x = 0; x < std::min(canvas.width(), from.width()); ++x) {
+            if (deckDevice_.valid(from.x() + x, from.y() + y))
+                canvas.setPixel(x, y, deckDevice_.pixel(from.x() + x, from.y() + y));
         }
     }
 }
@@ -99,12 +100,19 @@ void TForm1::MoveCardFlight(int step, int pileDepth) {
         return;
     // Every strip takes the picture of the one nearer the pile; the nearest takes the edge of
     // the top card that is about to be covered.
+    // The darkening steps with the logical column, however many device pixels make one.
     std::array<QImage, 4> edges;
-    edges[0] = QImage(kEdgeWidth, kCardHeight, QImage::Format_RGB32);
+    const qreal ratio = strips[0]->devicePixelRatioF();
+    const QSize edge = DeviceSize(QSize(kEdgeWidth, kCardHeight), ratio);
+    edges[0] = QImage(edge, QImage::Format_RGB32);
+    edges[0].setDevicePixelRatio(ratio);
     const QImage& top = Image60->Picture();
-    for (int y = 0; y < kCardHeight; ++y)
-        for (int x = 0; x < kEdgeWidth; ++x)
-            edges[0].setPixel(x, y, top.valid(x, y) ? DarkenedEdge(top.pixel(x, y), x) : 0);
+    for (int y = 0; y < edge.height(); ++y)
+        for (int x = 0; x < edge.width(); ++x)
+            edges[0].setPixel(x, y,
+                              top.valid(x, y)
+                                  ? DarkenedEdge(top.pixel(x, y), static_cast<int>(x / ratio))
+                                  : 0);
     for (int i = 1; i < 4; ++i)
         edges[i] = strips[i - 1]->Picture();
     for (int i = 0; i < 4; ++i)

@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Card codes into pictures: the human's hand in its 19 slots, the computer seats' overlapping
 // fans, the seat pictures' places and the card-design thumbnails of the options panel.
+#include <cmath>
+
 #include "suitchooser/window_controls.h"
+#include "table/device_sheets.h"
 #include "table/pacer.h"
 #include "table/tform1.h"
 
 namespace {
 
-constexpr int kCardWidth = 73;
-constexpr int kCardHeight = 98;
 constexpr int kFanLength = 505; // the fan surfaces' length along the fan
 constexpr int kSideTop = 272;   // the side seats' fans are centred on this line
 constexpr QRgb kLime = 0xFF00FF00;
 
 QRect FaceCell(const DecodedCard& card) {
-    return {kCardWidth * card.RankIndex, kCardHeight * card.SuitIndex, kCardWidth, kCardHeight};
+    return {TForm1::kCardWidth * card.RankIndex, TForm1::kCardHeight * card.SuitIndex,
+            TForm1::kCardWidth, TForm1::kCardHeight};
 }
 
 } // namespace
@@ -34,12 +36,11 @@ QPoint TForm1::DesignCell(int design) {
 
 void TForm1::CopyCard(int card, PictureBox* picture) {
     const DecodedCard decoded = Engine::DecodeCard(card);
-    if (!decoded.valid || picture == nullptr || deckBitmap_.isNull())
+    if (!decoded.valid || picture == nullptr || deckDevice_.isNull())
         return;
-    if (picture->Picture().size() != picture->size()) {
+    if (picture->Picture().size() != DeviceSize(picture->size(), picture->devicePixelRatioF()))
         picture->NewSurface(picture->width(), picture->height());
-    }
-    ScaledCopy(picture->Canvas(), picture->rect(), deckBitmap_, FaceCell(decoded));
+    CopyFromCardSheet(picture->Canvas(), picture->rect(), deckDevice_, FaceCell(decoded));
 }
 
 void TForm1::DrawHandSlot(int card, int slot) {
@@ -124,23 +125,28 @@ void TForm1::DrawFanCard(QImage& surface, int card, bool faceUp, bool column, in
         if (!decoded.valid)
             return;
         cell = FaceCell(decoded);
-        sheet = &deckBitmap_;
+        sheet = &deckDevice_;
     } else {
         const QPoint back = DesignCell(engine_.CardDesign);
         cell = QRect(kCardWidth * back.x(), kCardHeight * back.y(), kCardWidth, kCardHeight);
-        sheet = &patternsBitmap_;
+        sheet = &patternsDevice_;
     }
+    // The sheet and the surface share the window's ratio; the card is placed in its pixels.
+    const qreal ratio = surface.devicePixelRatio();
+    cell = CardSheetRect(cell, sheet->devicePixelRatio());
+    offset = static_cast<int>(std::lround(offset * ratio));
     // The loaded sheets and the fan surfaces are both 32-bit words (the start-up and the
     // pictures make them so): the card goes straight through their rows.
     if (sheet->format() != QImage::Format_RGB32 || surface.format() != QImage::Format_RGB32 ||
-        !QRect(QPoint(0, 0), sheet->size()).contains(cell))
+        !sheet->rect().contains(cell))
         return;
     const qsizetype stride = surface.bytesPerLine() / 4;
     const int width = surface.width();
     const int height = surface.height();
+    const int cardWidth = cell.width();
     const QRgb key = keyColor_;
     auto* out = reinterpret_cast<QRgb*>(surface.bits());
-    for (int y = 0; y < kCardHeight; ++y) {
+    for (int y = 0; y < cell.height(); ++y) {
         const auto* in =
             reinterpret_cast<const QRgb*>(sheet->constScanLine(cell.y() + y)) + cell.x();
         if (!column) {
@@ -148,7 +154,7 @@ void TForm1::DrawFanCard(QImage& surface, int card, bool faceUp, bool column, in
                 break;
             QRgb* line = out + y * stride;
             const int from = std::max(0, -offset);
-            const int to = std::min(kCardWidth, width - offset);
+            const int to = std::min(cardWidth, width - offset);
             for (int x = from; x < to; ++x) {
                 const QRgb colour = in[x] | 0xFF000000u;
                 if (colour != key)
@@ -158,9 +164,9 @@ void TForm1::DrawFanCard(QImage& surface, int card, bool faceUp, bool column, in
         }
         if (y >= width)
             break;
-        for (int x = 0; x < kCardWidth; ++x) {
+        for (int x = 0; x < cardWidth; ++x) {
             const QRgb colour = in[x] | 0xFF000000u;
-            const int ty = offset + kCardWidth - 1 - x;
+            const int ty = offset + cardWidth - 1 - x;
             if (colour != key && ty >= 0 && ty < height)
                 out[ty * stride + y] = colour;
         }
@@ -294,12 +300,12 @@ void TForm1::DrawDesignThumbnails(const QImage& sheet) {
     }};
     for (const auto& [picture, source] : thumbnails) {
         picture->NewSurface(picture->width(), picture->height());
-        ScaledCopy(picture->Canvas(), picture->rect(), sheet, source);
+        CopyFromCardSheet(picture->Canvas(), picture->rect(), sheet, source);
     }
 }
 
 void TForm1::Frame(PictureBox* picture) {
-    DrawDesignThumbnails(patternsBitmap_);
+    DrawDesignThumbnails(patternsDevice_);
     if (picture == nullptr)
         return;
     OutlineRectangle(picture->Canvas(), 1, 1, 47, 64, kLime);

@@ -2,6 +2,7 @@
 // The window's design: every control with its name, kind, place, size, caption, font and
 // colour, created once when the window is made. The start-up moves and paints some of them.
 #include <QCheckBox>
+#include <cmath>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 
 #include "art/window_art.h"
 #include "suitchooser/window_controls.h"
+#include "table/device_sheets.h"
 #include "table/tform1.h"
 
 namespace {
@@ -238,21 +240,25 @@ void TForm1::CreateControls() {
     PaintDesignPictures();
 }
 
-// The pictures stored with the design: buttons, arrows, suit markers, design thumbnails.
+// The pictures stored with the design: buttons, arrows, suit markers, design thumbnails, all
+// painted for the window's resolution.
 void TForm1::PaintDesignPictures() {
+    const qreal ratio = devicePixelRatioF();
     const std::array<PictureBox*, 7> buttons = {ImageDeal, Image20, Image33, Image28,
                                                 Image29,   Image30, Image37};
     static_assert(buttons.size() == kButtons.size());
     for (size_t i = 0; i < kButtons.size(); ++i) {
         const ButtonDesign& button = kButtons[i];
         buttons[i]->SetPicture(
-            ButtonPicture(QString::fromLatin1(button.caption), button.width, button.height));
+            ButtonPicture(QString::fromLatin1(button.caption), button.width, button.height, ratio));
     }
     for (int kind = 1; kind <= 4; ++kind)
-        TurnArrows()[kind - 1]->SetPicture(TurnArrowPicture(kind));
+        TurnArrows()[kind - 1]->SetPicture(TurnArrowPicture(kind, ratio));
     for (int suit = 0; suit < 4; ++suit)
-        SuitMarkers()[suit]->SetPicture(SuitMarkerPicture(suit));
-    DrawDesignThumbnails(PatternsSheet());
+        SuitMarkers()[suit]->SetPicture(SuitMarkerPicture(suit, ratio));
+    const int larger = static_cast<int>(std::ceil(ratio));
+    DrawDesignThumbnails(SheetAtRatio(PatternsSheet(), ratio > 1 ? PatternsSheet(larger) : QImage(),
+                                      larger, ratio, true, ArtKeyColour()));
 }
 
 PictureBox* TForm1::HandSlot(int slot) const {

@@ -33,6 +33,9 @@ template <> struct ControlClass<ControlKind::Memo> { using type = QPlainTextEdit
 template <> struct ControlClass<ControlKind::Grid> { using type = QTableWidget; };
 template <ControlKind K> using ControlOf = typename ControlClass<K>::type;
 
+// One typed member of the window per row: `Image53` is a PictureBox*, and so on.
+#define TFORM1_DECLARE_CONTROL(name, kind, ...) ControlOf<ControlKind::kind>* name = nullptr;
+
 // X(name, kind, parent, left, top, width, height, caption, font pixels, colour, flags)
 // The parent is the window (this) or a control made earlier. Labels size themselves to their
 // caption; the font size 0 is the window's; the colour is the font colour of labels, memo and

@@ -20,6 +20,8 @@
 #include "suitchooser/tform2.h"
 #include "suitchooser/window_controls.h"
 #include "table/bitmap_file.h"
+#include "table/device_sheets.h"
+#include "table/table_scale.h"
 #include "table/flow/turn_flow.h"
 #include "table/tform1.h"
 
@@ -64,7 +66,11 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, QWidget* parent)
     : QWidget(parent, kDialogFrame), engine_(engine), pacer_(pacer) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quelvane 1.3"));
-    setWindowIcon(QIcon(QPixmap::fromImage(WindowIconPicture())));
+    // The title bar and the task switcher take the picture drawn for their own resolution.
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0, 3.0})
+        icon.addPixmap(QPixmap::fromImage(WindowIconPicture(ratio)));
+    setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
@@ -157,9 +163,18 @@ void TForm1::StartUp() {
     });
 }
 
+// The sheet drawn for the window's resolution, cut like the 1x one: from the larger file beside
+// it where there is one, else the 1x sheet scaled. Colours are still sampled from the 1x one.
+QImage TForm1::SheetForWindow(const QString& fileName, const QImage& sheet, bool cards) const {
+    const qreal ratio = devicePixelRatioF();
+    const LargerSheet larger = LoadLargerSheet(fileName, sheet.size(), ratio);
+    return SheetAtRatio(sheet, larger.image, larger.scale, ratio, cards, sheet.pixel(1, 1));
+}
+
 void TForm1::LoadPatternsStep() {
     try {
         patternsBitmap_ = LoadBitmap(QStringLiteral("cardpatterns.bmp"), kPatternsSize);
+        patternsDevice_ = SheetForWindow(QStringLiteral("cardpatterns.bmp"), patternsBitmap_, true);
         if (LoadConfig(engine_))
             ShowSettings();
     } catch (...) {
@@ -171,20 +186,32 @@ void TForm1::LoadPatternsStep() {
 
 // The outer size becomes 1024 x 760 whatever the desktop's frame takes of it, which leaves room
 // below the design's 718 rows for the last high-score row; never larger than the cloth's four
-// tiles cover.
+// tiles cover, and never smaller than the design's client, however heavy the frame: the
+// high scores and the counters at the bottom must stay in view.
 void TForm1::FitOuterSize() {
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     fitted_ = true;
     frameFitted_ = !frame.isNull();
-    setFixedSize(std::min(kOuterWidth - frame.left() - frame.right(), 2 * kTileWidth),
-                 std::min(kOuterHeight - frame.top() - frame.bottom(), 2 * kTileHeight));
+    setFixedSize(ClientSizeFor(frame));
 }
 
+QSize TForm1::ClientSizeFor(const QMargins& frame) {
+    const int width = std::min(kOuterWidth - frame.left() - frame.right(), 2 * kTileWidth);
+    const int height = std::min(kOuterHeight - frame.top() - frame.bottom(), 2 * kTileHeight);
+    return {std::max(width, kClientWidth), std::max(height, kClientHeight)};
+}
+
+// Centred as designed, counting with the design's outer size; a screen too small for that,
+// or a frame too heavy, brings the window back inside the free part of the screen.
 void TForm1::PlaceWindow() {
     FitOuterSize();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen)
-        move(CentredWindowPosition(screen->geometry().size()));
+    if (screen) {
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        const QSize outer = size().grownBy(frame);
+        move(PlaceInside(CentredWindowPosition(screen->geometry().size()), outer,
+                         screen->availableGeometry()));
+    }
     if (chooser_)
         chooser_->Image1()->setGeometry(0, 0, chooser_->width(), chooser_->height());
 }
@@ -193,6 +220,8 @@ void TForm1::LoadBackgroundStep() {
     QWidget* rulesButton = Image33;
     try {
         backgroundBitmap_ = LoadBitmap(QStringLiteral("background.bmp"), kBackgroundSize);
+        backgroundDevice_ =
+            SheetForWindow(QStringLiteral("background.bmp"), backgroundBitmap_, false);
         Image99->resize(kClothWidth, kClothHeight);
         QWidget* deal = GroupBox1;
         deal->move(Centre(kOuterWidth, deal->width()), Centre(kOuterHeight, deal->height()) + 36);
@@ -211,10 +240,10 @@ void TForm1::LoadBackgroundStep() {
         // The rules panel is wider than the cloth corner it doubles, so the corner is laid
         // again further right.
         PictureBox* rulesBackdrop = Image34;
-        ScaledCopy(rulesBackdrop->Canvas(),
-                   QRect(511, 0, rulesBackdrop->width(), rulesBackdrop->height()),
-                   backgroundBitmap_,
-                   QRect(0, 0, rulesBackdrop->width() / 2, rulesBackdrop->height() / 2));
+        ScaledCopyAtRatio(rulesBackdrop->Canvas(),
+                          QRect(511, 0, rulesBackdrop->width(), rulesBackdrop->height()),
+                          backgroundDevice_,
+                          QRect(0, 0, rulesBackdrop->width() / 2, rulesBackdrop->height() / 2));
         if (chooser_)
             PaintBackdrop(chooser_->Image1());
         PaintScoreBackdrop(Image36);
@@ -233,7 +262,8 @@ void TForm1::PaintCloth() {
     const QRect source(0, 0, kTileWidth / 2, kTileHeight / 2);
     for (const QPoint at : {QPoint(0, 0), QPoint(kTileWidth, 0), QPoint(0, kTileHeight),
                             QPoint(kTileWidth, kTileHeight)}) {
-        ScaledCopy(canvas, QRect(at, QSize(kTileWidth, kTileHeight)), backgroundBitmap_, source);
+        ScaledCopyAtRatio(canvas, QRect(at, QSize(kTileWidth, kTileHeight)), backgroundDevice_,
+                          source);
     }
 }
 
@@ -243,7 +273,7 @@ void TForm1::PaintBackdrop(PictureBox* picture) {
     picture->NewSurface(w, h);
     QImage& canvas = picture->Canvas();
     const QRect source(0, 0, w / 2, h / 2);
-    ScaledCopy(canvas, QRect(0, 0, w, h), backgroundBitmap_, source);
+    ScaledCopyAtRatio(canvas, QRect(0, 0, w, h), backgroundDevice_, source);
 }
 
 void TForm1::PaintScoreBackdrop(PictureBox* picture) {
@@ -251,13 +281,15 @@ void TForm1::PaintScoreBackdrop(PictureBox* picture) {
     const int h = picture->height();
     picture->NewSurface(w, h);
     QImage& canvas = picture->Canvas();
-    ScaledCopy(canvas, QRect(0, 0, 510, h), backgroundBitmap_, QRect(0, 0, 255, h / 2));
-    ScaledCopy(canvas, QRect(510, 0, w - 510, h), backgroundBitmap_, QRect(0, 0, 35, h / 2));
+    ScaledCopyAtRatio(canvas, QRect(0, 0, 510, h), backgroundDevice_, QRect(0, 0, 255, h / 2));
+    ScaledCopyAtRatio(canvas, QRect(510, 0, w - 510, h), backgroundDevice_,
+                      QRect(0, 0, 35, h / 2));
 }
 
 void TForm1::LoadDeckStep() {
     try {
         deckBitmap_ = LoadBitmap(QStringLiteral("deck.bmp"), kDeckSize);
+        deckDevice_ = SheetForWindow(QStringLiteral("deck.bmp"), deckBitmap_, true);
         Label11->hide();
         Label12->hide();
         noticeColor_ = deckBitmap_.pixel(757, 57);
@@ -291,6 +323,9 @@ void TForm1::FormClose() {
     deckBitmap_ = QImage();
     backgroundBitmap_ = QImage();
     patternsBitmap_ = QImage();
+    deckDevice_ = QImage();
+    backgroundDevice_ = QImage();
+    patternsDevice_ = QImage();
     chooser_.reset();
 }
 

@@ -4,6 +4,7 @@
 #include "suitchooser/window_controls.h"
 #include "table/flow/turn_flow.h"
 #include "table/pacer.h"
+#include "table/device_sheets.h"
 #include "table/tform1.h"
 
 namespace {
@@ -17,9 +18,13 @@ void TForm1::ShowStockBacks(int backs) {
     for (PictureBox* picture : StockPictures())
         picture->hide();
     const QPoint cell = DesignCell(engine_.CardDesign);
-    const QImage back = patternsBitmap_.isNull()
-                            ? QImage()
-                            : patternsBitmap_.copy(73 * cell.x(), 98 * cell.y(), 73, 98);
+    QImage back;
+    if (!patternsDevice_.isNull()) {
+        const qreal ratio = patternsDevice_.devicePixelRatio();
+        back = patternsDevice_.copy(CardSheetRect(
+            QRect(kCardWidth * cell.x(), kCardHeight * cell.y(), kCardWidth, kCardHeight), ratio));
+        back.setDevicePixelRatio(ratio);
+    }
     for (int j = std::min(backs, 4); j >= 1; --j) {
         PictureBox* picture = StockPictures()[j - 1];
         picture->SetPicture(back);

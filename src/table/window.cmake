@@ -3,6 +3,7 @@
 add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/pacer.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/bitmap_file.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/device_sheets.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1.h
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_design.h
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_design.cpp
@@ -20,6 +21,7 @@ add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_keyboard.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_accessibility.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/game_table.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/table_scale.cpp
 )
 set_target_properties(table_window PROPERTIES AUTOMOC ON)
 target_include_directories(table_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QGenericPlugin>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -106,6 +107,15 @@ class WindowCloser : public QObject {
             for (int i = 0; i < list->count(); ++i)
                 saved << list->itemText(i);
         lines_.prepend(QStringLiteral("saved=") + saved.join(QLatin1Char(',')));
+        // Where the table stands on its screen, in the screen's logical pixels.
+        const auto rect = [](const QRect& r) {
+            return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        };
+        lines_.prepend(QStringLiteral("ratio=") + QString::number(table->devicePixelRatioF()));
+        lines_.prepend(QStringLiteral("client=%1x%2").arg(table->width()).arg(table->height()));
+        lines_.prepend(QStringLiteral("window=") + rect(table->frameGeometry()));
+        if (const QScreen* screen = table->screen())
+            lines_.prepend(QStringLiteral("available=") + rect(screen->availableGeometry()));
         lines_.prepend(QStringLiteral("title=") + table->windowTitle());
         lines_.prepend(QStringLiteral("folder=") + QDir::currentPath());
         QFile file(report_);
