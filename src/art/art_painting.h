@@ -24,23 +24,31 @@ bool IsRedSuit(int suit);
 // Draws a suit pip; an upside-down pip is turned half round about the box's centre.
 class QPainter;
 void PaintPip(QPainter& painter, int suit, const QRectF& box, bool upsideDown = false);
+// Fills the suit's shape in the box with the painter's brush. Where the painter enlarges (a
+// sheet painted at a higher ratio) the pieces are joined at the size they reach the pixels, so
+// a large pip's curves are as smooth as the resolution allows; unscaled it is SuitPath.
+void DrawSuitShape(QPainter& painter, int suit, const QRectF& box);
 
 // The text's outline in a bold face, scaled to fill the box's height and squeezed to its width.
 QPainterPath LetteringPath(const QString& text, const QRectF& box, const QString& family,
                            int weight = 700);
 
-// A fresh card: a white 73 x 98 canvas ready for painting.
-QImage CardCanvas(QRgb ground);
+// A fresh card: a canvas of 73 x 98 logical pixels at a whole-number ratio (device pixels
+// ratio times as many each way), filled with the ground colour.
+QImage CardCanvas(QRgb ground, int ratio = 1);
 
-// True when the pixel lies on the rounded card (its outline included).
-bool InsideCardShape(int x, int y);
+// True when the device pixel lies on the rounded card (its outline included) of a card canvas
+// at that ratio.
+bool InsideCardShape(int x, int y, int ratio = 1);
 
-// Cuts the card to its rounded shape: key colour outside, a thin grey edge along the outline.
-void CutCardShape(QImage& card);
+// Cuts the card to its rounded shape: the key colour exactly outside, with no blended fringe (the
+// table keys it out pixel by pixel), and a grey edge one logical pixel wide along the outline.
+void CutCardShape(QImage& card, int ratio = 1);
 
-// The painted cells of the sheets.
-QImage CardFace(int rank, int suit);
-QImage CardBack(int design);
+// The painted cells of the sheets, at a whole-number ratio; the images carry no device pixel
+// ratio of their own, so they are laid on a sheet pixel for pixel.
+QImage CardFace(int rank, int suit, int ratio = 1);
+QImage CardBack(int design, int ratio = 1);
 
 // Parts of a face, painted onto a painter set up on a card canvas.
 void PaintCornerIndex(QPainter& painter, const QString& rank, int suit);

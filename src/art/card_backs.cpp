@@ -59,7 +59,7 @@ void PaintWeave(QPainter& painter) {
     painter.drawEllipse(QPointF(36.5, 49), 10.5, 14.5);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(CourtGold));
-    painter.drawPath(SuitPath(3, QRectF(29.5, 40.5, 14, 16)));
+    DrawSuitShape(painter, 3, QRectF(29.5, 40.5, 14, 16));
 }
 
 void PaintSunburst(QPainter& painter) {
@@ -118,11 +118,14 @@ void PaintTartan(QPainter& painter) {
 
 } // namespace
 
-QImage CardBack(int design) {
-    QImage card = CardCanvas(CardWhite);
+QImage CardBack(int design, int ratio) {
+    QImage card = CardCanvas(CardWhite, ratio);
     {
         QPainter painter(&card);
         painter.setRenderHint(QPainter::Antialiasing);
+        if (ratio != 1) {
+            painter.scale(ratio, ratio);
+        }
         painter.setClipRect(BackField);
         switch (design) {
         case 1:
@@ -143,6 +146,6 @@ QImage CardBack(int design) {
         painter.setPen(QPen(QColor(200, 200, 196), 1.0));
         painter.drawRect(BackField);
     }
-    CutCardShape(card);
+    CutCardShape(card, ratio);
     return card;
 }

@@ -109,11 +109,14 @@ void PaintCornerIndex(QPainter& painter, const QString& rank, int suit) {
     }
 }
 
-QImage CardFace(int rank, int suit) {
-    QImage card = CardCanvas(CardWhite);
+QImage CardFace(int rank, int suit, int ratio) {
+    QImage card = CardCanvas(CardWhite, ratio);
     {
         QPainter painter(&card);
         painter.setRenderHint(QPainter::Antialiasing);
+        if (ratio != 1) {
+            painter.scale(ratio, ratio);
+        }
         if (rank == 13) {
             PaintJokerFace(painter, suit);
         } else {
@@ -127,6 +130,6 @@ QImage CardFace(int rank, int suit) {
             }
         }
     }
-    CutCardShape(card);
+    CutCardShape(card, ratio);
     return card;
 }

@@ -7,34 +7,45 @@
 #include <QPainter>
 #include <algorithm>
 
-QImage CardCanvas(QRgb ground) {
-    QImage card(CardWidth, CardHeight, QImage::Format_RGB888);
+QImage CardCanvas(QRgb ground, int ratio) {
+    QImage card(CardWidth * ratio, CardHeight * ratio, QImage::Format_RGB888);
     card.fill(ground);
     return card;
 }
 
-bool InsideCardShape(int x, int y) {
-    if (x < 0 || y < 0 || x >= CardWidth || y >= CardHeight) {
+bool InsideCardShape(int x, int y, int ratio) {
+    const int width = CardWidth * ratio;
+    const int height = CardHeight * ratio;
+    if (x < 0 || y < 0 || x >= width || y >= height) {
         return false;
     }
-    const double r = CardCornerRadius;
+    const double r = CardCornerRadius * ratio;
     const double px = x + 0.5;
     const double py = y + 0.5;
     // Only the four corner squares are rounded; measure from the nearest corner's centre.
-    const double cx = px < r ? r : (px > CardWidth - r ? CardWidth - r : px);
-    const double cy = py < r ? r : (py > CardHeight - r ? CardHeight - r : py);
+    const double cx = px < r ? r : (px > width - r ? width - r : px);
+    const double cy = py < r ? r : (py > height - r ? height - r : py);
     const double dx = px - cx;
     const double dy = py - cy;
     return dx * dx + dy * dy <= r * r;
 }
 
-void CutCardShape(QImage& card) {
-    for (int y = 0; y < CardHeight; ++y) {
-        for (int x = 0; x < CardWidth; ++x) {
-            if (!InsideCardShape(x, y)) {
+void CutCardShape(QImage& card, int ratio) {
+    // A pixel of the card within one logical pixel of the outside belongs to the edge.
+    const auto onEdge = [ratio](int x, int y) {
+        for (int d = 1; d <= ratio; ++d) {
+            if (!InsideCardShape(x - d, y, ratio) || !InsideCardShape(x + d, y, ratio) ||
+                !InsideCardShape(x, y - d, ratio) || !InsideCardShape(x, y + d, ratio)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int y = 0; y < CardHeight * ratio; ++y) {
+        for (int x = 0; x < CardWidth * ratio; ++x) {
+            if (!InsideCardShape(x, y, ratio)) {
                 card.setPixel(x, y, KeyGreen);
-            } else if (!InsideCardShape(x - 1, y) || !InsideCardShape(x + 1, y) ||
-                       !InsideCardShape(x, y - 1) || !InsideCardShape(x, y + 1)) {
+            } else if (onEdge(x, y)) {
                 card.setPixel(x, y, CardEdge);
             } else if (card.pixel(x, y) == KeyGreen) {
                 // The key must never show on a face; nudge a stray match off it.

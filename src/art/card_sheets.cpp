@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int DeckColumns = 14;
@@ -22,27 +24,48 @@ QRgb ArtKeyColour() {
     return KeyGreen;
 }
 
-QImage DeckSheet() {
-    QImage sheet(DeckColumns * CardWidth, DeckRows * CardHeight, QImage::Format_RGB888);
+QImage DeckSheet(int ratio) {
+    ratio = std::max(1, ratio);
+    QImage sheet(DeckColumns * CardWidth * ratio, DeckRows * CardHeight * ratio,
+                 QImage::Format_RGB888);
     sheet.fill(KeyGreen);
     QPainter painter(&sheet);
     for (int suit = 0; suit < DeckRows; ++suit) {
         for (int rank = 0; rank < DeckColumns; ++rank) {
-            painter.drawImage(rank * CardWidth, suit * CardHeight, CardFace(rank, suit));
+            painter.drawImage(rank * CardWidth * ratio, suit * CardHeight * ratio,
+                              CardFace(rank, suit, ratio));
         }
     }
+    painter.end();
+    sheet.setDevicePixelRatio(ratio);
     return sheet;
 }
 
-QImage PatternsSheet() {
-    QImage sheet(2 * CardWidth, 2 * CardHeight, QImage::Format_RGB888);
+QImage PatternsSheet(int ratio) {
+    ratio = std::max(1, ratio);
+    QImage sheet(2 * CardWidth * ratio, 2 * CardHeight * ratio, QImage::Format_RGB888);
     sheet.fill(KeyGreen);
     QPainter painter(&sheet);
     for (int design = 1; design <= 4; ++design) {
         const QPoint cell = BackCell(design);
-        painter.drawImage(cell.x() * CardWidth, cell.y() * CardHeight, CardBack(design));
+        painter.drawImage(cell.x() * CardWidth * ratio, cell.y() * CardHeight * ratio,
+                          CardBack(design, ratio));
     }
+    painter.end();
+    sheet.setDevicePixelRatio(ratio);
     return sheet;
+}
+
+const std::vector<int>& GameArtRatios() {
+    static const std::vector<int> ratios = {1, 2};
+    return ratios;
+}
+
+QString GameArtFileName(const QString& name, int ratio) {
+    if (ratio == 1) {
+        return name + QStringLiteral(".bmp");
+    }
+    return QStringLiteral("%1@%2x.bmp").arg(name).arg(ratio);
 }
 
 bool WriteGameArt(const QString& folder) {
@@ -51,8 +74,16 @@ bool WriteGameArt(const QString& folder) {
         return false;
     }
     // Format_RGB888 is written as a 24-bit bitmap, which the game's loader expects.
-    const bool deck = DeckSheet().save(dir.filePath("deck.bmp"), "BMP");
-    const bool patterns = PatternsSheet().save(dir.filePath("cardpatterns.bmp"), "BMP");
-    const bool background = BackgroundSheet().save(dir.filePath("background.bmp"), "BMP");
-    return deck && patterns && background;
+    bool written = true;
+    for (const int ratio : GameArtRatios()) {
+        written =
+            DeckSheet(ratio).save(dir.filePath(GameArtFileName("deck", ratio)), "BMP") && written;
+        written = PatternsSheet(ratio).save(dir.filePath(GameArtFileName("cardpatterns", ratio)),
+                                            "BMP") &&
+                  written;
+        written = BackgroundSheet(ratio).save(dir.filePath(GameArtFileName("background", ratio)),
+                                              "BMP") &&
+                  written;
+    }
+    return written;
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -130,6 +131,23 @@ void PaintPip(QPainter& painter, int suit, const QRectF& box, bool upsideDown) {
     }
     painter.setPen(Qt::NoPen);
     painter.setBrush(SuitColour(suit));
-    painter.drawPath(SuitPath(suit, box));
+    DrawSuitShape(painter, suit, box);
+    painter.restore();
+}
+
+void DrawSuitShape(QPainter& painter, int suit, const QRectF& box) {
+    const QTransform& toDevice = painter.deviceTransform();
+    const double scale = std::sqrt(std::abs(toDevice.determinant()));
+    if (std::abs(scale - 1) < 1e-6) {
+        painter.drawPath(SuitPath(suit, box));
+        return;
+    }
+    // Build the shape at its size on the device, then let the painter shrink it back: the same
+    // outline lands on the same pixels, with the joins made at the finer scale.
+    const QRectF onDevice(box.x() * scale, box.y() * scale, box.width() * scale,
+                          box.height() * scale);
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    painter.drawPath(LargeSuitPath(suit, onDevice));
     painter.restore();
 }

@@ -25,9 +25,10 @@ class FeltLumps {
         }
     }
 
-    double At(int x, int y) const {
-        const double gx = double(x) / LumpSpacing;
-        const double gy = double(y) / LumpSpacing;
+    // Between grid points the height is blended; x and y may fall between pixels.
+    double At(double x, double y) const {
+        const double gx = std::max(0.0, x) / LumpSpacing;
+        const double gy = std::max(0.0, y) / LumpSpacing;
         const int x0 = int(gx);
         const int y0 = int(gy);
         const double fx = Smooth(gx - x0);
@@ -53,22 +54,31 @@ int Clamp(double v) {
 
 } // namespace
 
-QImage BackgroundSheet() {
+QImage BackgroundSheet(int ratio) {
+    ratio = std::max(1, ratio);
     // A fixed seed: the same cloth at every build.
     std::mt19937 random(20240613u);
     const FeltLumps lumps(random);
-    QImage cloth(ClothWidth, ClothHeight, QImage::Format_RGB888);
+    QImage cloth(ClothWidth * ratio, ClothHeight * ratio, QImage::Format_RGB888);
     const std::array<double, 3> base = {double(qRed(ClothGreen)), double(qGreen(ClothGreen)),
                                         double(qBlue(ClothGreen))};
-    for (int y = 0; y < ClothHeight; ++y) {
-        for (int x = 0; x < ClothWidth; ++x) {
+    // The lumps and the twill lie where they lie on the plain sheet; the grain is drawn at every
+    // device pixel, as fine as the screen shows it.
+    for (int y = 0; y < cloth.height(); ++y) {
+        for (int x = 0; x < cloth.width(); ++x) {
             const int grain = static_cast<int>(random() % 7) - 3;
-            const int twill = ((x + 2 * y) % 6 == 0) ? -2 : 0;
-            const double light = lumps.At(x, y) + grain + twill;
+            const int tx = x / ratio;
+            const int ty = y / ratio;
+            const int twill = ((tx + 2 * ty) % 6 == 0) ? -2 : 0;
+            const double lump = ratio == 1
+                                    ? lumps.At(x, y)
+                                    : lumps.At((x + 0.5) / ratio - 0.5, (y + 0.5) / ratio - 0.5);
+            const double light = lump + grain + twill;
             cloth.setPixel(x, y,
                            qRgb(Clamp(base[0] + light * 0.4), Clamp(base[1] + light),
                                 Clamp(base[2] + light * 0.6)));
         }
     }
+    cloth.setDevicePixelRatio(ratio);
     return cloth;
 }

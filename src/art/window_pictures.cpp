@@ -7,17 +7,37 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
-QImage TransparentCanvas(int width, int height) {
-    QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);
+qreal UsableRatio(qreal ratio) {
+    return ratio > 0 ? ratio : 1;
+}
+
+// The device pixels of a picture of width x height logical pixels at the ratio.
+QSize DeviceSize(int width, int height, qreal ratio) {
+    return QSize(std::max(1, qRound(width * ratio)), std::max(1, qRound(height * ratio)));
+}
+
+// Makes the painter's logical width x height cover the picture's device pixels exactly; at a
+// ratio such as 1.5 the rounding stretches the drawing by a fraction of a pixel at most.
+void FitToDevice(QPainter& painter, const QImage& picture, int width, int height) {
+    if (picture.width() != width || picture.height() != height) {
+        painter.scale(qreal(picture.width()) / width, qreal(picture.height()) / height);
+    }
+}
+
+QImage TransparentCanvas(QSize size) {
+    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     return canvas;
 }
 
-QImage WhitePicture(int width, int height) {
-    QImage picture(width, height, QImage::Format_RGB888);
+QImage WhitePicture(int width, int height, qreal ratio) {
+    QImage picture(DeviceSize(width, height, ratio), QImage::Format_RGB888);
     picture.fill(PaperWhite);
+    picture.setDevicePixelRatio(ratio);
     return picture;
 }
 
@@ -65,46 +85,55 @@ void PaintHandPointingRight(QPainter& painter) {
 
 } // namespace
 
-QImage ButtonPicture(const QString& caption, int width, int height) {
+QImage ButtonPicture(const QString& caption, int width, int height, qreal ratio) {
     if (width <= 0 || height <= 0) {
         return QImage();
     }
-    QImage button(width, height, QImage::Format_RGB888);
-    QPainter painter(&button);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient fill(0, 0, 0, height);
-    fill.setColorAt(0, QColor(14, 132, 44));
-    fill.setColorAt(1, QColor(4, 92, 28));
-    painter.fillRect(button.rect(), fill);
-    painter.setPen(QPen(QColor(112, 212, 112), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(1, 1, width - 2, height - 2));
-    painter.setPen(QPen(QColor(60, 160, 70), 1));
-    painter.drawRect(QRectF(3.5, 3.5, width - 7, height - 7));
+    ratio = UsableRatio(ratio);
+    QImage button(DeviceSize(width, height, ratio), QImage::Format_RGB888);
+    {
+        QPainter painter(&button);
+        painter.setRenderHint(QPainter::Antialiasing);
+        FitToDevice(painter, button, width, height);
+        QLinearGradient fill(0, 0, 0, height);
+        fill.setColorAt(0, QColor(14, 132, 44));
+        fill.setColorAt(1, QColor(4, 92, 28));
+        painter.fillRect(QRect(0, 0, width, height), fill);
+        painter.setPen(QPen(QColor(112, 212, 112), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(1, 1, width - 2, height - 2));
+        painter.setPen(QPen(QColor(60, 160, 70), 1));
+        painter.drawRect(QRectF(3.5, 3.5, width - 7, height - 7));
 
-    QFont font("Liberation Sans");
-    font.setBold(true);
-    font.setPixelSize(std::max(6, height * 9 / 20));
-    const QString text = caption.toUpper();
-    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width - 12) {
-        font.setPixelSize(font.pixelSize() - 1);
+        // The lettering is sized in logical pixels; the painter's scale draws its outlines at
+        // the device's resolution.
+        QFont font("Liberation Sans");
+        font.setBold(true);
+        font.setPixelSize(std::max(6, height * 9 / 20));
+        const QString text = caption.toUpper();
+        while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(text) > width - 12) {
+            font.setPixelSize(font.pixelSize() - 1);
+        }
+        painter.setFont(font);
+        painter.setPen(QColor(0, 40, 10));
+        painter.drawText(QRectF(1, 1, width, height), Qt::AlignCenter, text);
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text);
     }
-    painter.setFont(font);
-    painter.setPen(QColor(0, 40, 10));
-    painter.drawText(QRectF(1, 1, width, height), Qt::AlignCenter, text);
-    painter.setPen(Qt::white);
-    painter.drawText(QRectF(0, 0, width, height), Qt::AlignCenter, text);
+    button.setDevicePixelRatio(ratio);
     return button;
 }
 
-QImage TurnArrowPicture(int picture) {
+QImage TurnArrowPicture(int picture, qreal ratio) {
+    ratio = UsableRatio(ratio);
     if (picture < 1 || picture > 4) {
-        return WhitePicture(55, 55);
+        return WhitePicture(55, 55, ratio);
     }
-    QImage hand = TransparentCanvas(55, 55);
+    QImage hand = TransparentCanvas(DeviceSize(55, 55, ratio));
     {
         QPainter painter(&hand);
         painter.setRenderHint(QPainter::Antialiasing);
+        FitToDevice(painter, hand, 55, 55);
         // 1 left, 2 up, 3 right, 4 down: quarter turns from the right-pointing hand.
         const int turn[5] = {0, 180, 270, 0, 90};
         painter.translate(27.5, 27.5);
@@ -115,24 +144,36 @@ QImage TurnArrowPicture(int picture) {
         painter.translate(-27.5, -27.5);
         PaintHandPointingRight(painter);
     }
-    return FlattenForTransparentShowing(hand);
+    QImage flat = FlattenForTransparentShowing(hand);
+    flat.setDevicePixelRatio(ratio);
+    return flat;
 }
 
-QImage SuitMarkerPicture(int suit) {
+QImage SuitMarkerPicture(int suit, qreal ratio) {
+    ratio = UsableRatio(ratio);
     if (suit < 0 || suit > 3) {
-        return WhitePicture(55, 55);
+        return WhitePicture(55, 55, ratio);
     }
     const bool heart = suit == 2;
-    QImage marker = TransparentCanvas(heart ? 60 : 55, heart ? 57 : 55);
+    const int width = heart ? 60 : 55;
+    const int height = heart ? 57 : 55;
+    QImage marker = TransparentCanvas(DeviceSize(width, height, ratio));
     {
         QPainter painter(&marker);
         painter.setRenderHint(QPainter::Antialiasing);
+        FitToDevice(painter, marker, width, height);
         // The heart's picture is larger but only its top-left 55 x 55 is shown.
         PaintPip(painter, suit, heart ? QRectF(5.5, 6.5, 44, 42) : QRectF(6.5, 5.5, 42, 44));
     }
-    return FlattenForTransparentShowing(marker);
+    QImage flat = FlattenForTransparentShowing(marker);
+    flat.setDevicePixelRatio(ratio);
+    return flat;
 }
 
-QImage WindowIconPicture() {
-    return AppIconPicture(32);
+QImage WindowIconPicture(qreal ratio) {
+    ratio = UsableRatio(ratio);
+    // The icon is drawn at its size in device pixels, never enlarged from the small one.
+    QImage icon = AppIconPicture(qRound(32 * ratio));
+    icon.setDevicePixelRatio(ratio);
+    return icon;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "art/window_art.h"
 
+#include "ratio_likeness.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -59,37 +61,73 @@ double Luminance(QRgb c) {
 }
 
 // Every key-coloured pixel of a cell must be reachable from a corner through key pixels and
-// lie in a corner's rounding; anything else is key colour on the card itself.
-::testing::AssertionResult KeyOnlyInCorners(const QImage& cell, QRgb key, const char* what) {
-    std::vector<char> reached(W * H, 0);
-    std::vector<QPoint> todo = {{0, 0}, {W - 1, 0}, {0, H - 1}, {W - 1, H - 1}};
-    for (const QPoint& corner : todo) {
-        if (cell.pixel(corner) != key) {
-            return ::testing::AssertionFailure() << what << ": corner " << corner.x() << ","
-                                                 << corner.y() << " is not the key colour";
+// lie in a corner's rounding; anything else is key colour on the card itself. A cell of a sheet
+// painted at a ratio is that many times larger each way.
+::testing::AssertionResult KeyOnlyInCorners(const QImage& cell, QRgb key, const char* what,
+                                            int ratio = 1) {
+    const int w = W * ratio;
+    const int h = H * ratio;
+    const int corner = 8 * ratio;
+    std::vector<char> reached(w * h, 0);
+    std::vector<QPoint> todo = {{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}};
+    for (const QPoint& p : todo) {
+        if (cell.pixel(p) != key) {
+            return ::testing::AssertionFailure()
+                   << what << ": corner " << p.x() << "," << p.y() << " is not the key colour";
         }
     }
     while (!todo.empty()) {
         const QPoint p = todo.back();
         todo.pop_back();
-        if (p.x() < 0 || p.y() < 0 || p.x() >= W || p.y() >= H || reached[p.y() * W + p.x()] ||
+        if (p.x() < 0 || p.y() < 0 || p.x() >= w || p.y() >= h || reached[p.y() * w + p.x()] ||
             cell.pixel(p) != key) {
             continue;
         }
-        reached[p.y() * W + p.x()] = 1;
+        reached[p.y() * w + p.x()] = 1;
         todo.insert(
             todo.end(),
             {{p.x() + 1, p.y()}, {p.x() - 1, p.y()}, {p.x(), p.y() + 1}, {p.x(), p.y() - 1}});
     }
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
             if (cell.pixel(x, y) != key) {
                 continue;
             }
-            const bool inCorner = (x < 8 || x >= W - 8) && (y < 8 || y >= H - 8);
-            if (!reached[y * W + x] || !inCorner) {
+            const bool inCorner =
+                (x < corner || x >= w - corner) && (y < corner || y >= h - corner);
+            if (!reached[y * w + x] || !inCorner) {
                 return ::testing::AssertionFailure()
                        << what << ": key colour on the card at " << x << "," << y;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+int ColourDistance(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+           std::abs(qBlue(a) - qBlue(b));
+}
+
+// The table leaves out the key colour pixel by pixel, so a pixel beside the key that is almost
+// the key (a blend of the card into it) would show as a green fringe round the card.
+::testing::AssertionResult NoFringeBesideTheKey(const QImage& cell, QRgb key, const char* what) {
+    for (int y = 0; y < cell.height(); ++y) {
+        for (int x = 0; x < cell.width(); ++x) {
+            if (cell.pixel(x, y) != key) {
+                continue;
+            }
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (!cell.valid(x + dx, y + dy)) {
+                        continue;
+                    }
+                    const QRgb near = cell.pixel(x + dx, y + dy);
+                    if (near != key && ColourDistance(near, key) < 80) {
+                        return ::testing::AssertionFailure()
+                               << what << ": a near-key pixel at " << x + dx << "," << y + dy;
+                    }
+                }
             }
         }
     }
@@ -158,6 +196,36 @@ TEST(CardSheets, FilesAreTwentyFourBitBitmapsOfTheGameGeometry) {
               DeckSheet());
     EXPECT_EQ(QImage(folder.filePath("cardpatterns.bmp")).convertToFormat(QImage::Format_RGB888),
               PatternsSheet());
+}
+
+TEST(CardSheets, EveryRatioIsWrittenBesideThePlainSheets) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(WriteGameArt(folder.path()));
+    ASSERT_EQ(GameArtRatios().front(), 1);
+    ASSERT_GE(GameArtRatios().size(), 2u);
+    for (const int ratio : GameArtRatios()) {
+        const std::string what = "ratio " + std::to_string(ratio);
+        const QString deckFile = folder.filePath(GameArtFileName("deck", ratio));
+        const BitmapHeader deck = ReadHeader(deckFile);
+        const BitmapHeader backs =
+            ReadHeader(folder.filePath(GameArtFileName("cardpatterns", ratio)));
+        const BitmapHeader cloth =
+            ReadHeader(folder.filePath(GameArtFileName("background", ratio)));
+        for (const BitmapHeader& h : {deck, backs, cloth}) {
+            EXPECT_TRUE(h.isBitmap) << what;
+            EXPECT_EQ(h.bitCount, 24) << what;
+            EXPECT_EQ(h.compression, 0) << what;
+        }
+        EXPECT_EQ(deck.width, 1022 * ratio) << what;
+        EXPECT_EQ(std::abs(deck.height), 392 * ratio) << what;
+        EXPECT_EQ(backs.width, 146 * ratio) << what;
+        EXPECT_EQ(cloth.width, BackgroundSheet().width() * ratio) << what;
+        EXPECT_EQ(QImage(deckFile).convertToFormat(QImage::Format_RGB888), DeckSheet(ratio))
+            << what;
+    }
+    EXPECT_EQ(GameArtFileName("deck", 1), "deck.bmp");
+    EXPECT_EQ(GameArtFileName("deck", 2), "deck@2x.bmp");
 }
 
 TEST(CardSheets, WritingIntoAMissingFolderFails) {
@@ -267,4 +335,54 @@ TEST(CardSheets, ClothIsATexturedGreen) {
         }
     }
     EXPECT_TRUE(textured);
+}
+
+TEST(CardSheets, SheetsAtRatioTwoAreRepaintedAtTwiceTheResolution) {
+    const QImage deck = DeckSheet(2);
+    const QImage backs = PatternsSheet(2);
+    const QImage cloth = BackgroundSheet(2);
+    EXPECT_EQ(deck.size(), QSize(2044, 784));
+    EXPECT_EQ(backs.size(), QSize(292, 392));
+    EXPECT_EQ(cloth.size(), BackgroundSheet().size() * 2);
+    ExpectRepaintedAtRatio(DeckSheet(), deck, 2, 4, "deck");
+    ExpectRepaintedAtRatio(PatternsSheet(), backs, 2, 4, "backs");
+    ExpectRepaintedAtRatio(BackgroundSheet(), cloth, 2, 4, "cloth");
+    // A ratio below one paints the plain sheet.
+    EXPECT_EQ(DeckSheet(0), DeckSheet());
+}
+
+TEST(CardSheets, CardsAtRatioTwoSitInHardKeyColourWithATwoPixelEdge) {
+    const QRgb key = ArtKeyColour();
+    const QImage deck = DeckSheet(2);
+    const QImage backs = PatternsSheet(2);
+    // The table takes the key colour from this pixel, scaled with the sheet.
+    EXPECT_EQ(deck.pixel(2, 2), key);
+    EXPECT_EQ(backs.pixel(2, 2), key);
+    // The grey edge is one logical pixel wide: two device pixels.
+    const QRgb edge = DeckSheet().pixel(0, H / 2);
+    for (const QImage* sheet : {&deck, &backs}) {
+        EXPECT_EQ(sheet->pixel(0, H), edge);
+        EXPECT_EQ(sheet->pixel(1, H), edge);
+        EXPECT_NE(sheet->pixel(2, H), edge);
+        EXPECT_EQ(sheet->pixel(W, 2 * H - 1), edge); // the bottom edge of the first card
+        EXPECT_EQ(sheet->pixel(W, 2 * H - 2), edge);
+        EXPECT_NE(sheet->pixel(W, 2 * H - 3), edge);
+    }
+    const auto cell = [](const QImage& sheet, int column, int row) {
+        return sheet.copy(column * 2 * W, row * 2 * H, 2 * W, 2 * H);
+    };
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 14; ++column) {
+            const std::string what = "face " + std::to_string(column) + "," + std::to_string(row);
+            const QImage face = cell(deck, column, row);
+            EXPECT_TRUE(KeyOnlyInCorners(face, key, what.c_str(), 2));
+            EXPECT_TRUE(NoFringeBesideTheKey(face, key, what.c_str()));
+        }
+    }
+    for (int design = 0; design < 4; ++design) {
+        const std::string what = "back " + std::to_string(design);
+        const QImage back = cell(backs, design / 2, design % 2);
+        EXPECT_TRUE(KeyOnlyInCorners(back, key, what.c_str(), 2));
+        EXPECT_TRUE(NoFringeBesideTheKey(back, key, what.c_str()));
+    }
 }

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "art/window_art.h"
 
+#include "ratio_likeness.h"
+
 #include <QFont>
 #include <QFontInfo>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -110,6 +114,44 @@ TEST(WindowPictures, IconIsThirtyTwoSquare) {
     const QImage icon = WindowIconPicture();
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_NE(icon.pixel(16, 16), icon.pixel(0, 0));
+}
+
+TEST(WindowPictures, AtARatioEveryPictureIsRepaintedAtTheDeviceResolution) {
+    for (const double ratio : {2.0, 1.5}) {
+        const std::string at = " at " + std::to_string(ratio);
+        for (const auto& [caption, width, height] :
+             {std::tuple{"View Rules", 117, 30}, {"Deal", 101, 49}, {"Page Down", 90, 30}}) {
+            ExpectRepaintedAtRatio(ButtonPicture(caption, width, height),
+                                   ButtonPicture(caption, width, height, ratio), ratio, 12,
+                                   caption + at);
+        }
+        for (int picture = 1; picture <= 4; ++picture) {
+            const QImage hand = TurnArrowPicture(picture, ratio);
+            const std::string what = "arrow " + std::to_string(picture) + at;
+            ExpectRepaintedAtRatio(TurnArrowPicture(picture), hand, ratio, 12, what);
+            // Shown transparent: the window leaves out the colour of the bottom-left pixel.
+            EXPECT_TRUE(IsWhite(hand.pixel(0, hand.height() - 1))) << what;
+        }
+        for (int suit = 0; suit < 4; ++suit) {
+            const QImage marker = SuitMarkerPicture(suit, ratio);
+            const std::string what = "marker " + std::to_string(suit) + at;
+            ExpectRepaintedAtRatio(SuitMarkerPicture(suit), marker, ratio, 12, what);
+            EXPECT_TRUE(IsWhite(marker.pixel(0, marker.height() - 1))) << what;
+            int whiteInside = 0;
+            for (int x = int(20 * ratio); x < int(35 * ratio); ++x) {
+                whiteInside += IsWhite(marker.pixel(x, int(27 * ratio))) ? 1 : 0;
+            }
+            EXPECT_EQ(whiteInside, 0) << what;
+        }
+        ExpectRepaintedAtRatio(WindowIconPicture(), WindowIconPicture(ratio), ratio, 12,
+                               "icon" + at);
+        const QImage blank = TurnArrowPicture(0, ratio);
+        EXPECT_EQ(blank.size(), TurnArrowPicture(1, ratio).size()) << at;
+        EXPECT_DOUBLE_EQ(blank.devicePixelRatio(), ratio) << at;
+        EXPECT_TRUE(IsWhite(blank.pixel(blank.width() / 2, blank.height() / 2))) << at;
+    }
+    // A ratio that is not positive paints the plain picture.
+    EXPECT_EQ(ButtonPicture("Exit", 90, 30, 0), ButtonPicture("Exit", 90, 30));
 }
 
 TEST(WindowPictures, DesignFontsHaveFreeStandIns) {
