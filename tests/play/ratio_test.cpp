@@ -76,6 +76,10 @@ TEST_F(RatioTest, TheDealtTableIsCutFromTheSheetsDrawnForTheScreen) {
 
     Deal();
     ASSERT_TRUE(engine.RoundActive);
+    // A picture for people to look at, at the screen's own resolution.
+    const QImage shot = form->grab().toImage();
+    EXPECT_EQ(shot.size(), DeviceSize(form->size(), ratio));
+    SaveShot(shot, ratio == 2.0 ? "table-2x.png" : "table-1.5x.png");
     // Each card of the hand is its cell of that sheet, pixel for pixel.
     for (int k = 1; k <= engine.Hands[1].count; ++k) {
         const QImage& shown = form->HandSlot(k)->Picture();
