@@ -61,16 +61,16 @@ QImage DecodePlainBitmap(const std::vector<uint8_t>& bytes) {
     const uint64_t rowBytes = (uint64_t{static_cast<uint32_t>(width)} * 3 + 3) / 4 * 4;
     if (offset + rowBytes * static_cast<uint64_t>(rows) > bytes.size())
         return {};
-    QImage image(width, rows, QImage::Format_RGB32);
+    // The rows as they lie in the file, blue, green and red bytes; Qt's own conversion turns
+    // them into 32-bit words much faster than a loop of ours, and the bottom-up rows are then
+    // turned over.
+    const QImage rowsInFile(bytes.data() + offset, width, rows, static_cast<qsizetype>(rowBytes),
+                            QImage::Format_BGR888);
+    QImage image = rowsInFile.convertToFormat(QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    for (int y = 0; y < rows; ++y) {
-        const uint64_t row = height > 0 ? static_cast<uint64_t>(rows - 1 - y) : uint64_t(y);
-        const uint8_t* in = bytes.data() + offset + rowBytes * row;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x, in += 3)
-            out[x] = qRgb(in[2], in[1], in[0]);
-    }
+    if (height > 0)
+        image = std::move(image).mirrored(false, true);
     return image;
 }
 

@@ -75,11 +75,12 @@ QRect CardSheetRect(const QRect& logical, qreal ratio) {
     return {left, top, right - left, bottom - top};
 }
 
-QImage SheetAtRatio(const QImage& sheet, const QImage& larger, int largerScale, qreal ratio,
-                    bool cards, QRgb key) {
+QImage SheetAtRatio(const QImage& sheet, QImage larger, int largerScale, qreal ratio, bool cards,
+                    QRgb key) {
     QImage result;
     if (!larger.isNull() && largerScale == ratio) {
-        result = larger.convertToFormat(QImage::Format_RGB32);
+        // Taken over whole: a second copy of a large sheet would only raise the peak.
+        result = std::move(larger).convertToFormat(QImage::Format_RGB32);
     } else if (ratio == 1.0) {
         result = sheet.convertToFormat(QImage::Format_RGB32);
     } else {

@@ -25,8 +25,8 @@ QRect CardSheetRect(const QRect& logical, qreal ratio);
 // (`cards`) is scaled card by card into cells laid out as CardSheetRect says, and every pixel
 // comes out either a card's own colour or exactly the key colour, which the table leaves out;
 // the cloth is scaled whole.
-QImage SheetAtRatio(const QImage& sheet, const QImage& larger, int largerScale, qreal ratio,
-                    bool cards, QRgb key);
+QImage SheetAtRatio(const QImage& sheet, QImage larger, int largerScale, qreal ratio, bool cards,
+                    QRgb key);
 
 // The larger sheet drawn for the ratio beside the 1x file ("deck.bmp" -> "deck@2x.bmp"), with
 // its scale: the next whole ratio up, or a smaller one above 1 where that is missing. Null with

@@ -2,7 +2,6 @@
 // The window's design: every control with its name, kind, place, size, caption, font and
 // colour, created once when the window is made. The start-up moves and paints some of them.
 #include <QCheckBox>
-#include <cmath>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -17,7 +16,6 @@
 
 #include "art/window_art.h"
 #include "suitchooser/window_controls.h"
-#include "table/device_sheets.h"
 #include "table/tform1.h"
 
 namespace {
@@ -256,9 +254,11 @@ void TForm1::PaintDesignPictures() {
         TurnArrows()[kind - 1]->SetPicture(TurnArrowPicture(kind, ratio));
     for (int suit = 0; suit < 4; ++suit)
         SuitMarkers()[suit]->SetPicture(SuitMarkerPicture(suit, ratio));
-    const int larger = static_cast<int>(std::ceil(ratio));
-    DrawDesignThumbnails(SheetAtRatio(PatternsSheet(), ratio > 1 ? PatternsSheet(larger) : QImage(),
-                                      larger, ratio, true, ArtKeyColour()));
+    // On a scaled screen the thumbnails wait for the start-up's sheet, drawn for the screen
+    // already: painting a larger sheet of backs here would cost the start-up more than the
+    // whole table does.
+    if (ratio == 1.0)
+        DrawDesignThumbnails(PatternsSheet());
 }
 
 PictureBox* TForm1::HandSlot(int slot) const {

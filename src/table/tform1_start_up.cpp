@@ -67,9 +67,9 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quelvane 1.3"));
     // The title bar and the task switcher take the picture drawn for their own resolution.
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0, 3.0})
-        icon.addPixmap(QPixmap::fromImage(WindowIconPicture(ratio)));
+    QIcon icon(QPixmap::fromImage(WindowIconPicture()));
+    if (devicePixelRatioF() != 1.0)
+        icon.addPixmap(QPixmap::fromImage(WindowIconPicture(devicePixelRatioF())));
     setWindowIcon(icon);
     setFixedSize(kClientWidth, kClientHeight);
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -167,14 +167,17 @@ void TForm1::StartUp() {
 // it where there is one, else the 1x sheet scaled. Colours are still sampled from the 1x one.
 QImage TForm1::SheetForWindow(const QString& fileName, const QImage& sheet, bool cards) const {
     const qreal ratio = devicePixelRatioF();
-    const LargerSheet larger = LoadLargerSheet(fileName, sheet.size(), ratio);
-    return SheetAtRatio(sheet, larger.image, larger.scale, ratio, cards, sheet.pixel(1, 1));
+    LargerSheet larger = LoadLargerSheet(fileName, sheet.size(), ratio);
+    return SheetAtRatio(sheet, std::move(larger.image), larger.scale, ratio, cards,
+                        sheet.pixel(1, 1));
 }
 
 void TForm1::LoadPatternsStep() {
     try {
         patternsBitmap_ = LoadBitmap(QStringLiteral("cardpatterns.bmp"), kPatternsSize);
         patternsDevice_ = SheetForWindow(QStringLiteral("cardpatterns.bmp"), patternsBitmap_, true);
+        if (devicePixelRatioF() != 1.0)
+            DrawDesignThumbnails(patternsDevice_);
         if (LoadConfig(engine_))
             ShowSettings();
     } catch (...) {
@@ -247,6 +250,10 @@ void TForm1::LoadBackgroundStep() {
         if (chooser_)
             PaintBackdrop(chooser_->Image1());
         PaintScoreBackdrop(Image36);
+        // Nothing is cut from the cloth's sheet after this: on a scaled screen it is the
+        // largest sheet of all, and the memory goes back.
+        if (devicePixelRatioF() != 1.0)
+            backgroundDevice_ = QImage();
     } catch (...) {
         rulesButton->move(kOuterWidth / 2 - rulesButton->width() / 2, rulesButton->y());
         throw;

@@ -8,7 +8,8 @@
 // ready window has been painted and handed to the window system, then ends the program. A
 // window is ready once it is shown and, for the table, once its start-up has put the card
 // sheets in (the start-up hides the status text Label11 then). The report holds
-// "first=<ns>" for the first frame of any kind and "ready=<ns>" for the first ready one.
+// "first=<ns>" for the first frame of any kind, "ready=<ns>" for the first ready one and
+// "peak_kb=<n>", the most memory the process had held by then (VmHWM).
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
@@ -23,6 +24,16 @@ qint64 MonotonicNow() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+qint64 PeakKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return 0;
 }
 
 bool Ready(const QWidget* window) {
@@ -64,7 +75,11 @@ class FirstFrame : public QObject {
         done_ = true;
         QFile file(report_);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(QStringLiteral("first=%1\nready=%2\n").arg(first_).arg(now).toUtf8());
+            file.write(QStringLiteral("first=%1\nready=%2\npeak_kb=%3\n")
+                           .arg(first_)
+                           .arg(now)
+                           .arg(PeakKilobytes())
+                           .toUtf8());
         file.close();
         QCoreApplication::exit(0);
     }

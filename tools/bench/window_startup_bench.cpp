@@ -7,7 +7,12 @@
 // The same is taken for the empty window with one line of text on it, which pays for the font
 // set-up as the table does.
 //
-// Usage: window_startup_bench <label> [runs]   (the platform is whatever QT_QPA_PLATFORM says)
+// With --beside-ratio R it takes the game alone instead, at its own scale and with Qt's scale
+// set to R (a 4K screen at 200 % for R = 2), in turns: the start-up and the most memory the
+// process held by its first frame, each beside the other.
+//
+// Usage: window_startup_bench <label> [runs] [--beside-ratio R]
+//        (the platform is whatever QT_QPA_PLATFORM says)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -31,6 +36,8 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr double kTarget = 1.3;
+constexpr double kRatioTarget = 1.2;   // start-up at a scaled ratio beside ratio 1
+constexpr double kPeakTargetMb = 64.0; // memory at a scaled ratio
 
 long long MonotonicNow() {
     timespec now{};
@@ -39,21 +46,26 @@ long long MonotonicNow() {
 }
 
 struct Frame {
-    long long first = 0; // ns after the start, of any first frame
-    long long ready = 0; // ns after the start, of the first frame of the window made ready
+    long long first = 0;  // ns after the start, of any first frame
+    long long ready = 0;  // ns after the start, of the first frame of the window made ready
+    long long peakKb = 0; // the most memory the process held by then
 };
 
-// The environment of this process, with the plugin added.
-std::vector<std::string> ChildEnvironment(const fs::path& report) {
+// The environment of this process, with the plugin added, and Qt's scale set when asked.
+std::vector<std::string> ChildEnvironment(const fs::path& report, const std::string& scale) {
     std::vector<std::string> entries;
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string text = *entry;
-        if (text.rfind("QT_PLUGIN_PATH=", 0) == 0 || text.rfind("QT_QPA_GENERIC_PLUGINS=", 0) == 0)
+        if (text.rfind("QT_PLUGIN_PATH=", 0) == 0 ||
+            text.rfind("QT_QPA_GENERIC_PLUGINS=", 0) == 0 ||
+            (!scale.empty() && text.rfind("QT_SCALE_FACTOR=", 0) == 0))
             continue;
         entries.push_back(text);
     }
     entries.push_back("QT_PLUGIN_PATH=" QUELVANE_BENCH_PLUGINS);
     entries.push_back("QT_QPA_GENERIC_PLUGINS=quelvanefirstframe:" + report.string());
+    if (!scale.empty())
+        entries.push_back("QT_SCALE_FACTOR=" + scale);
     return entries;
 }
 
@@ -68,10 +80,11 @@ std::optional<long long> ReadStamp(const fs::path& report, const char* key) {
 }
 
 // Starts the program in the folder and waits for it to note its first frame and end.
-std::optional<Frame> RunOnce(const char* program, const fs::path& folder) {
+std::optional<Frame> RunOnce(const char* program, const fs::path& folder,
+                             const std::string& scale = {}) {
     const fs::path report = folder / "first-frame.txt";
     fs::remove(report);
-    std::vector<std::string> env = ChildEnvironment(report);
+    std::vector<std::string> env = ChildEnvironment(report, scale);
     std::vector<char*> envp;
     for (std::string& entry : env)
         envp.push_back(entry.data());
@@ -107,7 +120,7 @@ std::optional<Frame> RunOnce(const char* program, const fs::path& folder) {
         std::fprintf(stderr, "%s ended without a frame noted\n", program);
         return std::nullopt;
     }
-    return Frame{*first - start, *ready - start};
+    return Frame{*first - start, *ready - start, ReadStamp(report, "peak_kb").value_or(0)};
 }
 
 double MedianMs(std::vector<long long> values) {
@@ -119,9 +132,49 @@ double MedianMs(std::vector<long long> values) {
 
 } // namespace
 
+// The game alone at ratio 1 and at the scaled ratio, in turns.
+int BesideRatio(const std::string& label, int runs, const fs::path& folder,
+                const std::string& scale) {
+    std::vector<long long> plain;
+    std::vector<long long> scaled;
+    std::vector<long long> plainPeak;
+    std::vector<long long> scaledPeak;
+    for (int run = -1; run < runs; ++run) {
+        const auto one = RunOnce(QUELVANE_BENCH_GAME, folder);
+        const auto many = RunOnce(QUELVANE_BENCH_GAME, folder, scale);
+        if (!one || !many) {
+            std::printf("start-up at ratio %s (%s): failed\n", scale.c_str(), label.c_str());
+            return 1;
+        }
+        if (run < 0)
+            continue;
+        plain.push_back(one->ready);
+        scaled.push_back(many->ready);
+        plainPeak.push_back(one->peakKb);
+        scaledPeak.push_back(many->peakKb);
+    }
+    const double ratio = MedianMs(scaled) / MedianMs(plain);
+    std::printf("start-up at ratio %s beside ratio 1 (%s): %.1f ms and %.1f ms, median of %d: "
+                "%.2fx (target <= %.1fx) %s\n",
+                scale.c_str(), label.c_str(), MedianMs(scaled), MedianMs(plain), runs, ratio,
+                kRatioTarget, ratio <= kRatioTarget ? "ok" : "MISSED");
+    // Medians of kilobytes, read as megabytes (MedianMs divides by a million).
+    const auto megabytes = [](const std::vector<long long>& kilobytes) {
+        return MedianMs(kilobytes) * 1e6 / 1024.0;
+    };
+    const double peakMb = megabytes(scaledPeak);
+    std::printf("peak memory at ratio %s (%s): %.1f MB, %.1f MB at ratio 1 (target <= %.0f MB) "
+                "%s\n",
+                scale.c_str(), label.c_str(), peakMb, megabytes(plainPeak),
+                kPeakTargetMb, peakMb <= kPeakTargetMb ? "ok" : "MISSED");
+    return 0;
+}
+
 int main(int argc, char* argv[]) {
     const std::string label = argc > 1 ? argv[1] : "offscreen";
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
+    const std::string besideRatio =
+        argc > 4 && std::strcmp(argv[3], "--beside-ratio") == 0 ? argv[4] : "";
 
     char pattern[] = "/tmp/quelvane-startup-XXXXXX";
     if (mkdtemp(pattern) == nullptr) {
@@ -129,8 +182,18 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const fs::path folder = pattern;
-    for (const char* file : {"deck.bmp", "cardpatterns.bmp", "background.bmp", "rules.txt"})
-        fs::copy_file(fs::path(QUELVANE_BENCH_GAME_DIR) / file, folder / file);
+    // Everything the game reads beside it: the sheets at every ratio and the rules.
+    for (const auto& entry : fs::directory_iterator(QUELVANE_BENCH_GAME_DIR)) {
+        const std::string name = entry.path().filename().string();
+        const bool sheet = name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0;
+        if (entry.is_regular_file() && (sheet || name == "rules.txt"))
+            fs::copy_file(entry.path(), folder / name);
+    }
+    if (!besideRatio.empty()) {
+        const int result = BesideRatio(label, runs, folder, besideRatio);
+        fs::remove_all(folder);
+        return result;
+    }
 
     std::vector<long long> game;
     std::vector<long long> gameFirst;
