@@ -47,6 +47,8 @@ printf '%s\n' "$contents" >"$out/contents"
 for path in usr/games/quelvane usr/libexec/quelvane/quelvane \
     usr/share/quelvane/deck.bmp usr/share/quelvane/cardpatterns.bmp \
     usr/share/quelvane/background.bmp usr/share/quelvane/rules.txt \
+    usr/share/quelvane/deck@2x.bmp usr/share/quelvane/cardpatterns@2x.bmp \
+    usr/share/quelvane/background@2x.bmp \
     usr/share/applications/org.quelvane.Quelvane.desktop \
     usr/share/metainfo/org.quelvane.Quelvane.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/org.quelvane.Quelvane.png \
