@@ -27,9 +27,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # The libraries the program links come from dpkg-shlibdeps; the fonts the window's faces map to
-# are found at packaging time by debian_depends.cmake.
+# are found at packaging time by debian_depends.cmake, which adds the toolkit's plugins the
+# program loads at run time and so no library lookup finds: the Wayland platform, so that the
+# game draws at a scaled Wayland screen's own resolution rather than through the X11 layer.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_QUELVANE_FONT_SOURCE ${CMAKE_SOURCE_DIR}/src/art/font_substitutes.cpp)
+set(CPACK_QUELVANE_PLUGIN_PACKAGES qt6-wayland)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/debian_depends.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian_games_layout.cmake)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)

@@ -60,12 +60,18 @@ launch "$copy_a/bin/quelvane" -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb 
 check "X11 asked for without a display: exit status 1, one line" \
     sh -c "[ $rc -eq 1 ] && [ \$(wc -l <'$work/err') -eq 1 ]"
 
+# On Wayland the toolkit is left to talk Wayland itself, even where the X11 layer is there too.
 launch "$copy_a/bin/quelvane" -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-0 DISPLAY=:0 \
     XDG_DATA_HOME="$data_home"
-check "Wayland: the program runs through X11" same_text "platform=xcb" "$(echo "$report" | grep platform)"
+check "Wayland with the X11 layer: the toolkit's own choice" \
+    same_text "platform=unset" "$(echo "$report" | grep platform)"
 launch "$copy_a/bin/quelvane" -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_SESSION_TYPE=wayland \
     DISPLAY=:0 XDG_DATA_HOME="$data_home"
-check "a Wayland session without its variable: X11 too" \
+check "a Wayland session without its variable: the toolkit's own choice too" \
+    same_text "platform=unset" "$(echo "$report" | grep platform)"
+launch "$copy_a/bin/quelvane" QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=wayland-0 DISPLAY=:0 \
+    XDG_DATA_HOME="$data_home"
+check "Wayland: the player's choice of X11 is kept" \
     same_text "platform=xcb" "$(echo "$report" | grep platform)"
 launch "$copy_a/bin/quelvane" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0 DISPLAY=:0 \
     XDG_DATA_HOME="$data_home"
