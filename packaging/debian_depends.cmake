@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack while it makes the Debian package: adds to Depends the package of every font
-# family the game maps its window fonts to, as this machine's fontconfig and dpkg know them.
+# family the game maps its window fonts to, as this machine's fontconfig and dpkg know them, and
+# the packages of the toolkit plugins the program loads (CPACK_QUELVANE_PLUGIN_PACKAGES).
 # A family that no installed package provides stops the packaging: the game would start with
 # other faces than it was laid out for.
 if(NOT CPACK_GENERATOR STREQUAL "DEB")
@@ -33,5 +34,6 @@ foreach(call IN LISTS quelvane_font_calls)
 endforeach()
 list(REMOVE_DUPLICATES quelvane_font_packages)
 list(SORT quelvane_font_packages)
+message(STATUS "Font packages: ${quelvane_font_packages}")
+list(APPEND quelvane_font_packages ${CPACK_QUELVANE_PLUGIN_PACKAGES})
 list(JOIN quelvane_font_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
-message(STATUS "Font packages: ${CPACK_DEBIAN_PACKAGE_DEPENDS}")

@@ -134,8 +134,7 @@ add_custom_target(install_files ALL
           ${QUELVANE_PACKAGING_DIR}/changelog.gz)
 
 install(TARGETS quelvane RUNTIME DESTINATION ${QUELVANE_PROGRAM_DIR})
-install(FILES ${QUELVANE_GAME_DIR}/deck.bmp ${QUELVANE_GAME_DIR}/cardpatterns.bmp
-              ${QUELVANE_GAME_DIR}/background.bmp ${QUELVANE_GAME_DIR}/rules.txt
+install(FILES ${QUELVANE_ART_FILES} ${QUELVANE_GAME_DIR}/rules.txt
         DESTINATION ${QUELVANE_DATA_DIR})
 install(PROGRAMS ${QUELVANE_PACKAGING_DIR}/quelvane DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUELVANE_PACKAGING_DIR}/${QUELVANE_APP_ID}.desktop

@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from the build with cpack and checks it with dpkg-deb and lintian:
 # its name, fields and Depends (the Qt libraries from dpkg-shlibdeps, the font packages the
-# window's faces map to), its files and their owners, its copyright file, and no lintian error
+# window's faces map to, the toolkit's Wayland platform), its files and their owners, its copyright file, and no lintian error
 # or warning.
 # Arguments: the cpack program, the build folder, a folder for the package.
 set -u
@@ -34,7 +34,7 @@ check "its Maintainer is the build's" same_text "$maintainer" "$(field Maintaine
 
 depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 \
-    fonts-crosextra-carlito fonts-comic-neue fonts-liberation2; do
+    fonts-crosextra-carlito fonts-comic-neue fonts-liberation2 qt6-wayland; do
     check "Depends names $package" sh -c "printf '%s' '$depends' | tr ',' '\n' |
         sed 's/^ *//; s/ .*//' | grep -qx '$package'"
 done
@@ -47,6 +47,8 @@ printf '%s\n' "$contents" >"$out/contents"
 for path in usr/games/quelvane usr/libexec/quelvane/quelvane \
     usr/share/quelvane/deck.bmp usr/share/quelvane/cardpatterns.bmp \
     usr/share/quelvane/background.bmp usr/share/quelvane/rules.txt \
+    usr/share/quelvane/deck@2x.bmp usr/share/quelvane/cardpatterns@2x.bmp \
+    usr/share/quelvane/background@2x.bmp \
     usr/share/applications/org.quelvane.Quelvane.desktop \
     usr/share/metainfo/org.quelvane.Quelvane.metainfo.xml \
     usr/share/icons/hicolor/16x16/apps/org.quelvane.Quelvane.png \

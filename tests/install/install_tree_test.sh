@@ -29,8 +29,11 @@ expected="$expected
 share/man/man6/quelvane.6.gz 644
 share/metainfo/$id.metainfo.xml 644
 share/quelvane/background.bmp 644
+share/quelvane/background@2x.bmp 644
 share/quelvane/cardpatterns.bmp 644
+share/quelvane/cardpatterns@2x.bmp 644
 share/quelvane/deck.bmp 644
+share/quelvane/deck@2x.bmp 644
 share/quelvane/rules.txt 644"
 
 actual=$(cd "$root" && find . -type f -printf '%P %m\n' | LC_ALL=C sort)
@@ -57,4 +60,6 @@ check "the installed rules are the game's rules" \
     cmp -s "$(dirname "$0")/../../data/rules.txt" "$root/share/quelvane/rules.txt"
 check "the installed deck is a bitmap" \
     sh -c "file -b '$root/share/quelvane/deck.bmp' | grep -q '^PC bitmap'"
+check "the installed deck at ratio 2 is a 24-bit bitmap twice the size" \
+    sh -c "file -b '$root/share/quelvane/deck@2x.bmp' | grep -q '^PC bitmap.* 2044 x 784 x 24'"
 finish

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The launcher's own work, with a stand-in for the program that reports the folder it was
 # started in and the platform it was given: the display checks, the player's folder, the data
-# links and their renewal, the player's own files, and two installed copies kept apart.
+# links and their renewal, the sheets for scaled screens linked only beside the installed plain
+# ones, the player's own files, and two installed copies kept apart.
 # Argument: the installed prefix inside the staging folder.
 set -u
 . "$(dirname "$0")/test_lib.sh"
@@ -59,12 +60,18 @@ launch "$copy_a/bin/quelvane" -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb 
 check "X11 asked for without a display: exit status 1, one line" \
     sh -c "[ $rc -eq 1 ] && [ \$(wc -l <'$work/err') -eq 1 ]"
 
+# On Wayland the toolkit is left to talk Wayland itself, even where the X11 layer is there too.
 launch "$copy_a/bin/quelvane" -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-0 DISPLAY=:0 \
     XDG_DATA_HOME="$data_home"
-check "Wayland: the program runs through X11" same_text "platform=xcb" "$(echo "$report" | grep platform)"
+check "Wayland with the X11 layer: the toolkit's own choice" \
+    same_text "platform=unset" "$(echo "$report" | grep platform)"
 launch "$copy_a/bin/quelvane" -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_SESSION_TYPE=wayland \
     DISPLAY=:0 XDG_DATA_HOME="$data_home"
-check "a Wayland session without its variable: X11 too" \
+check "a Wayland session without its variable: the toolkit's own choice too" \
+    same_text "platform=unset" "$(echo "$report" | grep platform)"
+launch "$copy_a/bin/quelvane" QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=wayland-0 DISPLAY=:0 \
+    XDG_DATA_HOME="$data_home"
+check "Wayland: the player's choice of X11 is kept" \
     same_text "platform=xcb" "$(echo "$report" | grep platform)"
 launch "$copy_a/bin/quelvane" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-0 DISPLAY=:0 \
     XDG_DATA_HOME="$data_home"
@@ -85,7 +92,8 @@ check "the program runs in \$XDG_DATA_HOME/quelvane" \
     same_text "folder=$folder" "$(echo "$report" | grep folder)"
 check "the launcher itself prints nothing" same_text "" "$(cat "$work/err")"
 check "the folder is the player's alone" same_text 700 "$(stat -c %a "$folder")"
-for name in deck.bmp cardpatterns.bmp background.bmp rules.txt; do
+sheets_at_2x='deck@2x.bmp cardpatterns@2x.bmp background@2x.bmp'
+for name in deck.bmp cardpatterns.bmp background.bmp rules.txt $sheets_at_2x; do
     check "$name is a link to the installed file" \
         same_text "$copy_a/share/quelvane/$name" "$(readlink "$folder/$name")"
 done
@@ -97,7 +105,8 @@ launch "$copy_a/bin/quelvane" -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:0 X
 check "a relative XDG_DATA_HOME is not used" \
     same_text "folder=$HOME/.local/share/quelvane" "$(echo "$report" | grep folder)"
 
-# The player's own files stay as they are: the game's own, a deck of their own, a link of theirs.
+# The player's own files stay as they are: the game's own, a deck of their own, a link of theirs,
+# and a cloth for scaled screens they made beside the installed plain one.
 printf 'settings\r\n' >"$folder/Config.cfg"
 printf 'log\r\n' >"$folder/Log.txt"
 mkdir -p "$folder/Save"
@@ -107,12 +116,38 @@ printf 'my own deck' >"$folder/deck.bmp"
 printf 'my own rules' >"$work/my_rules.txt"
 rm "$folder/rules.txt"
 ln -s "$work/my_rules.txt" "$folder/rules.txt"
+rm "$folder/background@2x.bmp"
+printf 'my own fine cloth' >"$folder/background@2x.bmp"
+x11 "$copy_a/bin/quelvane"
+check "beside the player's deck, the installed one for scaled screens is taken away" \
+    sh -c "[ ! -e '$folder/deck@2x.bmp' ] && [ ! -L '$folder/deck@2x.bmp' ]"
+check "the player's cloth for scaled screens is kept" \
+    same_text "my own fine cloth" "$(cat "$folder/background@2x.bmp")"
+check "the backs for scaled screens stay linked beside the installed backs" \
+    same_text "$copy_a/share/quelvane/cardpatterns@2x.bmp" "$(readlink "$folder/cardpatterns@2x.bmp")"
 (cd "$folder" && find . -printf '%P %y %s %l\n' | LC_ALL=C sort) >"$work/before"
 x11 "$copy_a/bin/quelvane"
 (cd "$folder" && find . -printf '%P %y %s %l\n' | LC_ALL=C sort) >"$work/after"
-check "a second run changes nothing in the folder" cmp -s "$work/before" "$work/after"
+check "another run changes nothing in the folder" cmp -s "$work/before" "$work/after"
 check "the player's deck is kept" same_text "my own deck" "$(cat "$folder/deck.bmp")"
 check "the player's link is kept" same_text "$work/my_rules.txt" "$(readlink "$folder/rules.txt")"
+
+# A deck the player links to, with their own deck for scaled screens linked beside it.
+printf 'my linked deck' >"$work/my_deck.bmp"
+printf 'my linked fine deck' >"$work/my_deck@2x.bmp"
+rm "$folder/deck.bmp"
+ln -s "$work/my_deck.bmp" "$folder/deck.bmp"
+ln -s "$work/my_deck@2x.bmp" "$folder/deck@2x.bmp"
+x11 "$copy_a/bin/quelvane"
+check "the player's link for scaled screens is kept" \
+    same_text "$work/my_deck@2x.bmp" "$(readlink "$folder/deck@2x.bmp")"
+# Back to the installed deck: both sheets are linked again.
+rm "$folder/deck.bmp" "$folder/deck@2x.bmp"
+x11 "$copy_a/bin/quelvane"
+check "the installed deck is linked again" \
+    same_text "$copy_a/share/quelvane/deck.bmp" "$(readlink "$folder/deck.bmp")"
+check "and so is its sheet for scaled screens" \
+    same_text "$copy_a/share/quelvane/deck@2x.bmp" "$(readlink "$folder/deck@2x.bmp")"
 
 # An upgrade: a data file is added, another dropped, and the links follow.
 printf 'new art' >"$copy_a/share/quelvane/extra.bmp"
@@ -152,6 +187,10 @@ check "a later copy takes over the folder of one no longer installed" \
     same_text "folder=$folder" "$(echo "$report" | grep folder)"
 check "its links now point at its own data" \
     same_text "$copy_c/share/quelvane/background.bmp" "$(readlink "$folder/background.bmp")"
+check "the links for scaled screens as well" \
+    same_text "$copy_c/share/quelvane/deck@2x.bmp" "$(readlink "$folder/deck@2x.bmp")"
+check "the player's cloth for scaled screens is still theirs" \
+    same_text "my own fine cloth" "$(cat "$folder/background@2x.bmp")"
 check "and the games are still there" same_text "game" "$(cat "$folder/Save/mine.sav")"
 
 # --- Refusals ---------------------------------------------------------------------------------
