@@ -154,8 +154,9 @@ if [ -f "$work/shot-1.png" ] && [ -f "$work/shot-2.png" ]; then
         awk -v v="$(value likeness)" 'BEGIN { exit !(v != "" && v < 16) }'
     check "at scale 2 VIEW RULES is as sharp as at scale 1, not blurred" \
         awk -v v="$(value sharpness)" 'BEGIN { exit !(v != "" && v >= 0.75) }'
-    # Whether the window paints the button anew at scale 2, rather than doubling its pixels,
-    # is told but not checked: the share is 0 for a doubled picture.
+    # Painted anew at scale 2, not the scale-1 picture with its pixels doubled (a share of 0).
+    check "at scale 2 VIEW RULES is drawn at the screen's resolution, not doubled" \
+        awk -v v="$(value enlarged)" 'BEGIN { exit !(v != "" && v > 0.03) }'
     echo "VIEW RULES at scale 2 differs from the scale-1 picture doubled in $(value enlarged) of its pixels"
 fi
 echo "screenshots: $kept (the run took $(($(date +%s) - started)) s)"
