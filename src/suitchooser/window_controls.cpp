@@ -67,6 +67,11 @@ void PictureBox::SetTransparent(bool on) {
     update();
 }
 
+void PictureBox::SetTiled(bool on) {
+    tiled_ = on;
+    update();
+}
+
 void PictureBox::SetStretch(bool on) {
     stretch_ = on;
     update();
@@ -88,8 +93,9 @@ void PictureBox::SetPicture(const QImage& picture) {
 
 // The surface has the window's own resolution: width x height logical pixels, each of
 // DevicePixelRatio() device pixels a side, so a picture is as sharp as the text beside it.
-void PictureBox::NewSurface(int width, int height) {
-    const qreal ratio = devicePixelRatioF();
+void PictureBox::NewSurface(int width, int height, qreal ratio) {
+    if (ratio <= 0)
+        ratio = devicePixelRatioF();
     surface_ = QImage(std::max(static_cast<int>(std::lround(width * ratio)), 1),
                       std::max(static_cast<int>(std::lround(height * ratio)), 1),
                       QImage::Format_RGB32);
@@ -134,7 +140,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (picture.isNull())
         return;
     QPainter painter(this);
-    if (stretch_) {
+    if (tiled_) {
+        const QSizeF tile = picture.deviceIndependentSize();
+        for (qreal y = 0; y < height(); y += tile.height())
+            for (qreal x = 0; x < width(); x += tile.width())
+                painter.drawImage(QPointF(x, y), picture);
+    } else if (stretch_) {
         painter.drawImage(rect(), picture);
     } else {
         painter.drawImage(QPoint(0, 0), picture);

@@ -22,6 +22,10 @@ class PictureBox : public QWidget {
     void SetTransparent(bool on);
     bool Stretch() const { return stretch_; }
     void SetStretch(bool on);
+    // A tiled picture's surface is one tile, laid again and again from the top-left corner
+    // until the control is covered.
+    bool Tiled() const { return tiled_; }
+    void SetTiled(bool on);
 
     // The colour a surface made on demand starts with (white unless set).
     void SetFreshColour(QRgb colour) { freshColour_ = colour; }
@@ -41,7 +45,9 @@ class PictureBox : public QWidget {
     // each drawing step: fetching it is what tells the control to repaint.
     QImage& Canvas();
     void SetPicture(const QImage& picture);
-    void NewSurface(int width, int height);
+    // A fresh surface of width x height logical pixels at the window's device pixel ratio, or
+    // at the one given (a picture that is itself doubled, held at half the resolution).
+    void NewSurface(int width, int height, qreal ratio = 0);
     void ClearPicture();
 
   signals:
@@ -61,6 +67,7 @@ class PictureBox : public QWidget {
     mutable bool dirty_ = true;
     bool transparent_ = false;
     bool stretch_ = false;
+    bool tiled_ = false;
     bool pressed_ = false;
     bool keyFocus_ = false;
     QRgb freshColour_ = 0xFFFFFFFF;

@@ -235,6 +235,7 @@ class TForm1 : public QWidget, public TableView {
     void LoadBackgroundStep();
     void LoadDeckStep();
     QImage SheetForWindow(const QString& fileName, const QImage& sheet, bool cards) const;
+    qreal ClothRatio() const;
     void PaintCloth();
     void PaintBackdrop(PictureBox* picture);
     void PaintScoreBackdrop(PictureBox* picture);

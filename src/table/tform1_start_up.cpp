@@ -226,6 +226,7 @@ void TForm1::LoadBackgroundStep() {
         backgroundDevice_ =
             SheetForWindow(QStringLiteral("background.bmp"), backgroundBitmap_, false);
         Image99->resize(kClothWidth, kClothHeight);
+        Image99->SetTiled(true);
         QWidget* deal = GroupBox1;
         deal->move(Centre(kOuterWidth, deal->width()), Centre(kOuterHeight, deal->height()) + 36);
         Image23->resize(deal->size());
@@ -261,23 +262,28 @@ void TForm1::LoadBackgroundStep() {
     rulesButton->move(kOuterWidth / 2 - rulesButton->width() / 2, rulesButton->y());
 }
 
-// The cloth is one corner of the background sheet, doubled, laid four times.
+// The backdrops are a corner of the background sheet doubled. On a scaled screen they are held
+// at half the window's resolution, the sheet's own, and doubled as they are painted: the same
+// pixels on the screen, for a quarter of the memory. They are seldom painted; the cloth, which
+// every repaint paints, is held whole.
+qreal TForm1::ClothRatio() const {
+    const qreal ratio = devicePixelRatioF();
+    return ratio > 1.0 ? ratio / 2 : ratio;
+}
+
+// The cloth is one corner of the background sheet, doubled, laid four times: the picture holds
+// the one tile and lays it over the table.
 void TForm1::PaintCloth() {
     PictureBox* cloth = Image99;
-    cloth->NewSurface(cloth->width(), cloth->height());
-    QImage& canvas = cloth->Canvas();
-    const QRect source(0, 0, kTileWidth / 2, kTileHeight / 2);
-    for (const QPoint at : {QPoint(0, 0), QPoint(kTileWidth, 0), QPoint(0, kTileHeight),
-                            QPoint(kTileWidth, kTileHeight)}) {
-        ScaledCopyAtRatio(canvas, QRect(at, QSize(kTileWidth, kTileHeight)), backgroundDevice_,
-                          source);
-    }
+    cloth->NewSurface(kTileWidth, kTileHeight);
+    ScaledCopyAtRatio(cloth->Canvas(), QRect(0, 0, kTileWidth, kTileHeight), backgroundDevice_,
+                      QRect(0, 0, kTileWidth / 2, kTileHeight / 2));
 }
 
 void TForm1::PaintBackdrop(PictureBox* picture) {
     const int w = picture->width();
     const int h = picture->height();
-    picture->NewSurface(w, h);
+    picture->NewSurface(w, h, ClothRatio());
     QImage& canvas = picture->Canvas();
     const QRect source(0, 0, w / 2, h / 2);
     ScaledCopyAtRatio(canvas, QRect(0, 0, w, h), backgroundDevice_, source);
@@ -286,7 +292,7 @@ void TForm1::PaintBackdrop(PictureBox* picture) {
 void TForm1::PaintScoreBackdrop(PictureBox* picture) {
     const int w = picture->width();
     const int h = picture->height();
-    picture->NewSurface(w, h);
+    picture->NewSurface(w, h, ClothRatio());
     QImage& canvas = picture->Canvas();
     ScaledCopyAtRatio(canvas, QRect(0, 0, 510, h), backgroundDevice_, QRect(0, 0, 255, h / 2));
     ScaledCopyAtRatio(canvas, QRect(510, 0, w - 510, h), backgroundDevice_,

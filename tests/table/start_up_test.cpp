@@ -142,12 +142,16 @@ TEST_F(TableTest, StartUpRunsOnceWhenTheWindowFirstShows) {
 
 TEST_F(TableTest, ClothAndBackdropsAreCutFromTheBackgroundSheet) {
     Open();
-    const QImage& cloth = form->Image99->Picture();
-    ASSERT_EQ(cloth.size(), QSize(1022, 758));
-    // One corner of the sheet, doubled, four times over.
+    // One corner of the sheet, doubled, laid four times over the table.
+    ASSERT_TRUE(form->Image99->Tiled());
+    ASSERT_EQ(form->Image99->Picture().size(), QSize(510, 378));
+    form->HideOptionsPanel();
+    form->GroupBox1->hide();
+    form->Image33->hide();
+    const QImage screen = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (const QPoint at : {QPoint(0, 0), QPoint(510, 0), QPoint(0, 378), QPoint(510, 378)}) {
-        EXPECT_EQ(cloth.pixel(at.x() + 2 * 100 + 1, at.y() + 2 * 50), sheets::Cloth(100, 50));
-        EXPECT_EQ(cloth.pixel(at.x() + 509, at.y() + 377), sheets::Cloth(254, 188));
+        EXPECT_EQ(screen.pixel(at.x() + 2 * 100 + 1, at.y() + 2 * 50), sheets::Cloth(100, 50));
+        EXPECT_EQ(screen.pixel(at.x() + 509, at.y() + 377), sheets::Cloth(254, 188));
     }
     // A backdrop doubles the corner of its own half size.
     const QImage& options = form->Image98->Picture();
@@ -184,7 +188,7 @@ TEST_F(TableTest, MissingDeckShowsOneErrorAndSkipsTheRestOfTheStartUp) {
         EXPECT_TRUE(form->HandSlot(slot)->isHidden());
     // Steps before it ran...
     EXPECT_EQ(form->Panel1->pos(), QPoint(372, 210));
-    EXPECT_EQ(form->Image99->Picture().size(), QSize(1022, 758));
+    EXPECT_EQ(form->Image99->Picture().size(), QSize(510, 378)); // the cloth's one tile
     // ...and every step after it was skipped.
     EXPECT_EQ(engine.LeadSeat, 0);
     EXPECT_TRUE(form->Panel2->isEnabled());
