@@ -82,7 +82,9 @@ export XDG_DATA_HOME=$work/home/.local/share XDG_CACHE_HOME=$work/home/.cache
 export QUELVANE_A11Y_WORK=$work QUELVANE_A11Y_GAME=$work/game
 # The checks run from the source tree, which must stay clean.
 export PYTHONDONTWRITEBYTECODE=1
-unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER
+# Nothing of a desktop the developer may be sitting at: its buses, its X authority, Wayland.
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER XAUTHORITY WAYLAND_DISPLAY
+export GDK_BACKEND=x11
 
 # The server picks a display number no one holds (it takes the lock file itself) and writes it
 # to the file once it accepts clients.
@@ -110,7 +112,7 @@ echo "run_a11y_test: display $DISPLAY, folder $work"
 # asks for them; QT_LINUX_ACCESSIBILITY_ALWAYS_ON (set by the script for the game) makes Qt
 # register without a screen reader having switched accessibility on. The limit ends a hung check
 # before the test runner's own does, so the clean-up above still runs; the check waits in the
-# background so that a signal is handled at once.
-QUELVANE_A11Y_INSIDE=1 timeout -k 5 "${QUELVANE_A11Y_LIMIT:-100}" \
-  dbus-run-session -- "$0" "$script" "$@" &
+# background so that a signal is handled at once; reap_all.py collects what the buses leave.
+QUELVANE_A11Y_INSIDE=1 /usr/bin/python3 "$(dirname "$0")/reap_all.py" \
+  timeout -k 5 "${QUELVANE_A11Y_LIMIT:-100}" dbus-run-session -- "$0" "$script" "$@" &
 wait $!
