@@ -31,7 +31,7 @@ def focus_events(reader, since):
     return [e for e in reader.events_since(since) if e.type == "focus:"]
 
 
-def test_options_panel(reader):
+def options_panel_by_tab(reader):
     window = reader.window()
     finding(f"the table window's role is {window.getRoleName()!r} (a screen reader expects 'frame')")
     walked, started = start_by_keys(reader)
@@ -51,7 +51,7 @@ def test_options_panel(reader):
     finding(f"after START the focus events name {moved}; the deal panel's controls get none")
 
 
-def test_deal_and_hand(reader):
+def deal_and_hand(reader):
     first = deal_by_keys(reader, 6)
     check(CARD_NAME.search(first.name), f"the first card's focus names {first.name!r}, not a card")
     check(re.match(r"^card 1 of 6 in your hand$", first.description),
@@ -61,7 +61,7 @@ def test_deal_and_hand(reader):
     mark = reader.press("Right")  # handled once the computers have played
     second = reader.wait_focus("push button", CARD_NAME, re.compile(r"^card 2 of \d+ in your hand"),
                                since=mark, timeout=90)
-    report_computer_turns(reader, dealt, mark)
+    report_computer_turns(reader.events[dealt:second.index])
     held = int(HAND_PLACE.search(second.description).group(2))
     hand = reader.hand()
     check(len(hand) == held, f"the focus says {held} cards, the table shows {hand}")
@@ -74,23 +74,20 @@ def test_deal_and_hand(reader):
     reader.wait_focus(name=hand[0][0], description=f"card 1 of {held} in your hand", since=mark)
 
 
-def report_computer_turns(reader, since, until):
+def report_computer_turns(events):
     """What a listener heard while the computers played: status texts are labels that show and
     hide; the seats, the pile and the stock change their names."""
     said = []
-    for event in reader.events[since:until + 1] + reader.events_since(until):
-        if event.type == "focus:":
-            break
+    for event in events:
         if event.role == "label" and event.type == "object:state-changed:showing" and event.detail1:
             said.append(("label shown", event.name))
         elif event.type in ("object:announcement", "object:text-changed:insert"):
             said.append((event.type, event.name, event.data))
     finding(f"while the computers played: {said or 'no status text on the bus'}")
-    announced = [e for e in reader.events if e.type == "object:announcement"]
-    finding(f"announcement events so far: {len(announced)}")
+    finding(f"announcement events then: {sum(e.type == 'object:announcement' for e in events)}")
 
 
-def test_rules_by_f1(reader):
+def rules_by_f1(reader):
     mark = reader.press("F1")
     shown = reader.wait_event("object:state-changed:showing", "text", "Rules", since=mark)
     check(shown.detail1 == 1, "F1 did not show the rules")
@@ -104,9 +101,9 @@ def test_rules_by_f1(reader):
 
 
 def walk(reader):
-    test_options_panel(reader)
-    test_deal_and_hand(reader)
-    test_rules_by_f1(reader)
+    options_panel_by_tab(reader)
+    deal_and_hand(reader)
+    rules_by_f1(reader)
 
 
 if __name__ == "__main__":

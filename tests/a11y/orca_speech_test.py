@@ -7,9 +7,10 @@ import re
 import sys
 
 from orca_listener import OrcaListener
-from table_reader import CARD_NAME, TableReader, deal_by_keys, start_by_keys
+from table_reader import CARD_WORDS, HarnessError, TableReader, deal_by_keys, start_by_keys
 
-SPOKEN_CARD = re.compile(CARD_NAME.pattern.rstrip("$").replace("^", "^(?:") + r") push button\.?$")
+# Orca says a hand card as its name and role, then its place in the hand.
+SPOKEN_CARD = re.compile(rf"^{CARD_WORDS} push button\.?$")
 
 
 def finding(text):
@@ -33,7 +34,8 @@ def listen(reader, orca):
     card = orca.wait_spoken(SPOKEN_CARD, since=mark)
     place = orca.wait_spoken(re.compile(r"^card 1 of 6 in your hand\.?$"), since=mark)
     after = orca.spoken(mark)
-    assert after.index(place) == after.index(card) + 1, f"the card's place does not follow its name: {after}"
+    if after.index(place) != after.index(card) + 1:
+        raise HarnessError(f"the card's place does not follow its name: {after}")
 
     mark = orca.mark()
     reader.press("Right")

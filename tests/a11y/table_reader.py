@@ -27,7 +27,8 @@ RANKS = ("ace", "two", "three", "four", "five", "six", "seven", "eight", "nine",
          "queen", "king")
 SUITS = ("diamonds", "clubs", "hearts", "spades")
 # What the game calls a card: "seven of hearts", "joker".
-CARD_NAME = re.compile(rf"^(?:(?:{'|'.join(RANKS)}) of (?:{'|'.join(SUITS)})|joker)$")
+CARD_WORDS = rf"(?:(?:{'|'.join(RANKS)}) of (?:{'|'.join(SUITS)})|joker)"
+CARD_NAME = re.compile(rf"^{CARD_WORDS}$")
 HAND_PLACE = re.compile(r"^card (\d+) of (\d+) in your hand")
 
 # The events a screen reader acts on, plus showing and checked, which tell what appeared and what
