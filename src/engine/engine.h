@@ -173,6 +173,9 @@ struct Engine {
 
     // ---- Cards, piles and start-up ----------------------------------------------------------
     static DecodedCard DecodeCard(int code); // defined below: every rule asks it, often
+    // The card in words, as a screen reader says it: "seven of hearts", "joker"; "" for none.
+    static std::string CardName(int code);
+    static std::string SuitName(int suit); // "diamonds" .. "spades"; "" for none
     void InitPackAndScores();
     void SetDefaultNames();
     void ClearHands();

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include "art/window_art.h"
 #include "suitchooser/window_controls.h"
@@ -99,6 +100,12 @@ int TForm2::ShowModal() {
     ring_->hide();
     if (keyFocusShown_)
         ShowKeyFocus();
+    // Once the chooser is up, a screen reader hears that the keys stand on its first suit; the
+    // outline shows only to a player who came by keys.
+    QTimer::singleShot(0, this, [this] {
+        for (int suit = 0; suit < 4; ++suit)
+            suits_[suit]->SetKeyFocus(suit == keyFocus_);
+    });
     exec();
     for (PictureBox* suit : suits_)
         suit->SetKeyFocus(false);

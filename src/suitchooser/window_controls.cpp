@@ -23,10 +23,13 @@ class PictureAccessible : public QAccessibleWidget {
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        if (static_cast<const PictureBox*>(widget())->KeyFocus()) {
+        const auto* picture = static_cast<const PictureBox*>(widget());
+        if (picture->KeyFocus()) {
             state.focusable = true;
             state.focused = true;
         }
+        state.checkable = picture->Checkable();
+        state.checked = picture->Checked();
         return state;
     }
 };
@@ -45,6 +48,17 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
         return true;
     }();
     (void)factoryInstalled;
+}
+
+void PictureBox::SetAccessibleChecked(bool checked) {
+    checkable_ = true;
+    if (checked_ == checked)
+        return;
+    checked_ = checked;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PictureBox::SetKeyFocus(bool on) {

@@ -38,6 +38,11 @@ class PictureBox : public QWidget {
     // can still be where the keys stand; assistive technology then hears that this one has it.
     void SetKeyFocus(bool on);
     bool KeyFocus() const { return keyFocus_; }
+    // A picture that is one of a group to choose from (a card back) tells whether it is the one
+    // chosen.
+    void SetAccessibleChecked(bool checked);
+    bool Checkable() const { return checkable_; }
+    bool Checked() const { return checked_; }
 
     bool HasPicture() const { return !surface_.isNull(); }
     const QImage& Picture() const { return surface_; }
@@ -70,6 +75,8 @@ class PictureBox : public QWidget {
     bool tiled_ = false;
     bool pressed_ = false;
     bool keyFocus_ = false;
+    bool checkable_ = false;
+    bool checked_ = false;
     QRgb freshColour_ = 0xFFFFFFFF;
     QAccessible::Role role_ = QAccessible::Graphic;
 };

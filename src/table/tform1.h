@@ -6,6 +6,8 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -18,6 +20,7 @@
 #include "table/tform1_design.h"
 
 class FocusRing;
+class SpokenNews;
 struct RulesPage;
 class Pacer;
 class PictureBox;
@@ -204,7 +207,9 @@ class TForm1 : public QWidget, public TableView {
     // The one place where the keyboard focus and the names a screen reader reads catch up
     // with the table: at the end of every event and before every repaint. Drawing only draws.
     void TableChanged() override;
+    void Announce(const std::string& text) override; // spoken at the next change of the table
     static QString CardName(int card); // "seven of hearts", "joker"; empty for no card
+    QString LastNews() const;          // what a screen reader was last told
 
     // ---- Failures (tform1_start_up.cpp) -------------------------------------------------------
     void ShowError(const QString& text);
@@ -261,6 +266,7 @@ class TForm1 : public QWidget, public TableView {
     // Keyboard helpers (tform1_keyboard.cpp)
     void SetUpKeyboard();
     bool KeyFilter(QObject* watched, QEvent* event);
+    void EnterRadioGroup(QObject* watched, Qt::FocusReason reason);
     bool TypingInBox() const;
     bool Shown(const QWidget* control) const;
     bool ClickReaches(QWidget* control, QPoint at) const;
@@ -282,6 +288,12 @@ class TForm1 : public QWidget, public TableView {
     void NameSeats();
     void NameSeat(int seat, int count, bool faceUp);
     void NameDiscardTop();
+    void NameScoreGrid(const ScoreGridTexts& cells);
+    void NameCardBacks();
+    void LayOutForScreenReaders();
+    void FollowGame(); // the keyboard focus goes where the game now wants a key
+    QRadioButton* CheckedDealRadio() const;
+    void RefocusHand(); // a screen reader hears the card the keys stand on again
 
     Engine& engine_;
     Pacer& pacer_;
@@ -308,6 +320,11 @@ class TForm1 : public QWidget, public TableView {
         {{-1, false}, {-1, false}, {-1, false}, {-1, false}, {-1, false}, {-1, false}}};
     int discardTopCard_ = 0;
     bool handRedrawn_ = false; // the keys follow the card they stood on at the next hook
+    SpokenNews* news_ = nullptr;
+    QStringList pendingNews_;     // told at the next change of the table, in order
+    QPointer<QWidget> rulesReturn_; // where the focus was when the rules opened
+    QPointer<QWidget> previousFocus_; // where the focus was before it last moved
+    bool tabbing_ = false;            // the last key was Tab or Shift+Tab
     // The card in flight: where it set off and how far it moves at each step.
     QPoint flightStart_;
     QPoint flightStep_;

@@ -9,15 +9,11 @@
 #include <QTableWidget>
 
 #include "suitchooser/window_controls.h"
+#include "table/table_accessibles.h"
 #include "table/tform1.h"
 
 namespace {
 
-constexpr std::array<const char*, 14> kRankNames = {
-    "ace",   "two",  "three", "four", "five",  "six",  "seven",
-    "eight", "nine", "ten",   "jack", "queen", "king", "joker",
-};
-constexpr std::array<const char*, 4> kSuitNames = {"diamonds", "clubs", "hearts", "spades"};
 
 // Changes a name only when it changed, so a screen reader hears only news.
 void Name(QWidget* control, const QString& name, const QString& description) {
@@ -36,14 +32,7 @@ QString Cards(int count) {
 } // namespace
 
 QString TForm1::CardName(int card) {
-    const DecodedCard decoded = Engine::DecodeCard(card);
-    if (!decoded.valid)
-        return {};
-    if (decoded.RankIndex == 13)
-        return QStringLiteral("joker");
-    return QStringLiteral("%1 of %2")
-        .arg(QLatin1String(kRankNames[decoded.RankIndex]))
-        .arg(QLatin1String(kSuitNames[decoded.SuitIndex]));
+    return QString::fromStdString(Engine::CardName(card));
 }
 
 void TForm1::NameControls() {
@@ -105,6 +94,59 @@ void TForm1::NameControls() {
     for (int slot = 1; slot <= kHandLimit; ++slot)
         HandSlot(slot)->SetAccessibleRole(QAccessible::Button);
     setAccessibleName(windowTitle());
+    LayOutForScreenReaders();
+}
+
+// The panes a screen reader walks, without the pictures and frames that only decorate them;
+// the card backs a group of four of which one is chosen.
+void TForm1::LayOutForScreenReaders() {
+    for (QWidget* decoration :
+         std::initializer_list<QWidget*>{Image99, Image98, Image97, Image32, Image23, Image34, Image36,
+                                         Image38, Image39, Image40, Image42, Image50, Image51,
+                                         Image52, Image61, Label11, handRing_, buttonRing_})
+        MarkDecorative(decoration);
+    MarkPane(Panel1, QStringLiteral("Options"));
+    MarkPane(GroupBox3, QStringLiteral("Number of players"));
+    MarkPane(GroupBox2, QStringLiteral("Play until"));
+    MarkPane(GroupBox1, QStringLiteral("Deal"));
+    MarkPane(GroupBox4, QStringLiteral("Scores"));
+    MarkPane(Panel2, QStringLiteral("Rules"));
+    for (int design = 1; design <= 4; ++design)
+        DesignPicture(design)->SetAccessibleRole(QAccessible::RadioButton);
+    NameCardBacks();
+    news_ = new SpokenNews(this);
+}
+
+void TForm1::NameCardBacks() {
+    for (int design = 1; design <= 4; ++design)
+        DesignPicture(design)->SetAccessibleChecked(design == engine_.CardDesign);
+}
+
+void TForm1::Announce(const std::string& text) {
+    if (!text.empty())
+        pendingNews_ << QString::fromStdString(text);
+}
+
+QString TForm1::LastNews() const {
+    return news_ ? news_->Last() : QString();
+}
+
+// The score grid's rows are the seats and its columns the rounds, and a cell says its value
+// without the padding that lines the figures up on the screen.
+void TForm1::NameScoreGrid(const ScoreGridTexts& cells) {
+    QStringList rows{QString()};
+    for (int seat = 1; seat < static_cast<int>(cells.size()); ++seat)
+        rows << QString::fromStdString(cells[seat][0]);
+    QStringList columns{QStringLiteral("Player")};
+    for (int round = 1; round <= 10; ++round)
+        columns << QStringLiteral("Round %1").arg(round);
+    columns << QStringLiteral("Total");
+    StringGrid1->setVerticalHeaderLabels(rows);
+    StringGrid1->setHorizontalHeaderLabels(columns);
+    for (int row = 0; row < StringGrid1->rowCount(); ++row)
+        for (int column = 0; column < StringGrid1->columnCount(); ++column)
+            if (QTableWidgetItem* item = StringGrid1->item(row, column))
+                item->setData(Qt::AccessibleTextRole, item->text().trimmed());
 }
 
 void TForm1::NameHandSlots() {
@@ -134,12 +176,21 @@ void TForm1::TableChanged() {
     NameStock();
     NameSeats();
     NameDiscardTop();
+    NameCardBacks();
+    FollowGame();
     UpdateFocusRings();
+    if (!pendingNews_.isEmpty() && news_ != nullptr) {
+        news_->Say(pendingNews_.join(QStringLiteral(". ")));
+        pendingNews_.clear();
+    }
 }
 
+// Before a round is dealt the stock is a stack of backs with nothing counted in it yet.
 void TForm1::NameStock() {
     const int left = std::max(engine_.StockCardsLeft(), 0);
-    Name(Image53, QStringLiteral("stock, %1 left to draw").arg(Cards(left)),
+    Name(Image53,
+         engine_.RoundActive ? QStringLiteral("stock, %1 left to draw").arg(Cards(left))
+                             : QStringLiteral("stock"),
          QStringLiteral("D draws a card; with 19 cards it passes"));
 }
 

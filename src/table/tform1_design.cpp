@@ -130,7 +130,10 @@ class HeaderLineDelegate : public QStyledItemDelegate {
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(painter, option, index);
+        // The keys may walk the cells for a screen reader; the grid shows no cell as current.
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
         if (index.row() == 0) {
             painter->setPen(QColor::fromRgb(kBlack));
             painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());

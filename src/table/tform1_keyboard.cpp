@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 
@@ -43,14 +44,14 @@ void TForm1::SetUpKeyboard() {
     buttonRing_->raise();
     // The panel's picture buttons join Tab's walk; a click still gives them no focus, so the
     // mouse player's focus stays where it always was.
-    for (PictureBox* picture : {Image24, Image25, Image26, Image27, Image20})
+    for (PictureBox* picture : {Image24, Image25, Image26, Image27, Image20, ImageDeal})
         picture->setFocusPolicy(Qt::TabFocus);
-    // The options panel as Tab walks it: players, names, saved games, target, card backs, the
-    // switches, START.
+    // The options panel as Tab walks it: players, names, saved games, target, the card backs in
+    // the order of their numbers, the switches, START.
     const std::array<QWidget*, 18> tabOrder = {
         RadioButton10, RadioButton11, RadioButton12, ComboBox1,    ComboBox2, RadioButton5,
-        RadioButton6,  RadioButton7,  RadioButton8,  RadioButton9, Image24,   Image25,
-        Image26,       Image27,       CheckBox1,     CheckBox2,    CheckBox3, Image20,
+        RadioButton6,  RadioButton7,  RadioButton8,  RadioButton9, Image24,   Image26,
+        Image25,       Image27,       CheckBox1,     CheckBox2,    CheckBox3, Image20,
     };
     for (size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -59,6 +60,13 @@ void TForm1::SetUpKeyboard() {
 
 bool TForm1::KeyFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::FocusOut:
+        // Sent before the control that takes the focus hears of it.
+        previousFocus_ = qobject_cast<QWidget*>(watched);
+        return false;
+    case QEvent::FocusIn:
+        EnterRadioGroup(watched, static_cast<QFocusEvent*>(event)->reason());
+        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // A mouse player never sees where the keys stand.
@@ -83,6 +91,13 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TForm1::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    tabbing_ = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    // F1 is no letter of a name: it opens the rules from the boxes too.
+    if (key == Qt::Key_F1 && !Shown(Panel2)) {
+        UseKeys(true);
+        Press(Image33);
+        return true;
+    }
     if (TypingInBox())
         return false;
     if (Shown(Panel2)) {
@@ -163,7 +178,7 @@ bool TForm1::DealKey(int key) {
             emit caption->clicked();
         return true;
     }
-    if (IsEnter(key)) {
+    if (IsEnter(key) || (key == Qt::Key_Space && focusWidget() == ImageDeal)) {
         UseKeys(true);
         Press(ImageDeal);
         return true;
@@ -297,4 +312,96 @@ void TForm1::UpdateFocusRings() {
         buttonRing_->Surround(picture);
     else
         buttonRing_->hide();
+}
+
+// Tab enters a group of radio buttons on the one that is ticked, where the choice stands, and
+// leaves it in one step either way; the arrows walk inside it.
+void TForm1::EnterRadioGroup(QObject* watched, Qt::FocusReason reason) {
+    auto* radio = qobject_cast<QRadioButton*>(watched);
+    // The arrows move the focus inside a group with the same reason as Tab does.
+    if (radio == nullptr || !tabbing_ ||
+        (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason))
+        return;
+    QWidget* group = radio->parentWidget();
+    const auto inGroup = [group](const QWidget* widget) {
+        return qobject_cast<const QRadioButton*>(widget) != nullptr &&
+               widget->parentWidget() == group;
+    };
+    if (inGroup(previousFocus_)) {
+        // Stepped from one button of the group to another: on past the group.
+        QWidget* next = radio;
+        do {
+            next = reason == Qt::TabFocusReason ? next->nextInFocusChain()
+                                                : next->previousInFocusChain();
+        } while (next != radio && (inGroup(next) || !next->isVisibleTo(this) ||
+                                   !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)));
+        tabbing_ = false; // the step below is ours, not the player's
+        if (next != radio)
+            next->setFocus(reason);
+        return;
+    }
+    if (radio->isChecked())
+        return;
+    for (QRadioButton* sibling :
+         group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (sibling->isChecked() && sibling->isVisibleTo(this) && sibling->isEnabled()) {
+            tabbing_ = false;
+            sibling->setFocus(reason);
+            return;
+        }
+    }
+}
+
+QRadioButton* TForm1::CheckedDealRadio() const {
+    for (QRadioButton* radio : DealRadios())
+        if (radio->isChecked())
+            return radio;
+    return RadioButton1;
+}
+
+// Where the keyboard focus belongs as the game goes on, so that a player who cannot see the
+// table finds it where the game now wants a key: in the rules while they are open, on the
+// scores when a round ends, on the ticked deal size when a deal is due, on the end of the game.
+// A player walking a panel with Tab is left where they are.
+void TForm1::FollowGame() {
+    QWidget* focus = focusWidget();
+    const auto inside = [focus](const QWidget* area) {
+        return focus != nullptr && (focus == area || area->isAncestorOf(focus));
+    };
+    if (Shown(Panel2)) {
+        if (!inside(Panel2))
+            Memo1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (Shown(GroupBox4)) {
+        if (!inside(GroupBox4))
+            StringGrid1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (engine_.GameOver && Shown(Label26)) {
+        Label26->setFocusPolicy(Qt::StrongFocus);
+        if (focus != Label26)
+            Label26->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (Shown(GroupBox1)) {
+        if (!inside(GroupBox1))
+            CheckedDealRadio()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (Shown(Panel1))
+        return;
+    // In play the window itself takes the keys, and the card they stand on has the focus a
+    // screen reader hears; the "Save Game" box beside the table waits for a click.
+    const bool inPlay = engine_.RoundActive && !engine_.RoundOver && !engine_.GameOver;
+    if (focus != this && (inPlay || focus == nullptr || !focus->isVisibleTo(this) ||
+                          !focus->isEnabled()))
+        setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::RefocusHand() {
+    if (PictureBox* slot = HandSlot(handFocus_); slot != nullptr && slot->KeyFocus()) {
+        slot->SetKeyFocus(false);
+        UpdateFocusRings();
+    }
 }

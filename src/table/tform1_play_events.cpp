@@ -112,7 +112,9 @@ int TForm1::OpenSuitChooser() {
     engine_.SuitChooserTop = TForm1::Centre(table.height(), chooser.height()) + table.top() + 77;
     // A player who plays by keys sees at once which suit the keys stand on.
     chooser_->SetKeyFocusShown(keysUsed_);
-    return chooser_->ShowModal();
+    const int suit = chooser_->ShowModal();
+    RefocusHand();
+    return suit;
 }
 
 // A close that comes while a handler runs only marks the window: the flow stops at its next

@@ -14,6 +14,8 @@ void TForm1::ShowRulesPage(const RulesPage& page) {
 }
 
 void TForm1::Image33Click() {
+    // The focus goes into the rules (at the next change of the table) and comes back here.
+    rulesReturn_ = focusWidget();
     QWidget* button = Image33;
     button->hide();
     button->setEnabled(false);
@@ -51,4 +53,7 @@ void TForm1::Image28Click() {
         if (holdsCard)
             picture->move(picture->x(), engine_.HandCardTop[slot]);
     }
+    if (rulesReturn_ && rulesReturn_->isVisibleTo(this) && rulesReturn_->isEnabled())
+        rulesReturn_->setFocus(Qt::OtherFocusReason);
+    RefocusHand();
 }

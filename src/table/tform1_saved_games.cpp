@@ -21,6 +21,7 @@ void TForm1::ShowFileMessageText(int kind, const std::string& text) {
         return;
     message->SetCaption(QString::fromStdString(text));
     message->show();
+    Announce(text);
 }
 
 void TForm1::HideFileMessage() {

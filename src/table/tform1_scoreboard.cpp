@@ -56,6 +56,7 @@ void TForm1::ShowScoreGrid(const ScoreGridTexts& cells) {
                 grid->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
         }
     }
+    NameScoreGrid(cells);
 }
 
 void TForm1::HideScoreGrid() {
@@ -79,10 +80,15 @@ void TForm1::ShowGameOver(const std::string& banner, const std::string& winner) 
     line->move(kOuterWidth / 2 - line->width() / 2, 406);
     line->setEnabled(true);
     line->show();
+    Announce(banner + ". " + winner);
+    over->setAccessibleDescription(QString::fromStdString(winner));
 }
 
 void TForm1::ShowFinalScore(const std::string& text) {
     TextLabel* score = Label36;
     score->SetCaption(QString::fromStdString(text));
     score->show();
+    Announce(text);
+    Label26->setAccessibleDescription(Label26->accessibleDescription() + QStringLiteral(". ") +
+                                      QString::fromStdString(text));
 }

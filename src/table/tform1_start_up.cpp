@@ -2,6 +2,7 @@
 // Bringing the table up: the window itself, the start-up at its first activation (card sheets,
 // cloth and backdrops, settings, saved-game lists, high scores) and the close.
 #include <QComboBox>
+#include <QRadioButton>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
@@ -160,6 +161,10 @@ void TForm1::StartUp() {
         FindFiles("");
         ShowHighScores();
         ShowGamesAndWins();
+        // The first choice of the panel, on the value it has now.
+        for (QRadioButton* players : PlayerRadios())
+            if (players->isChecked())
+                players->setFocus(Qt::OtherFocusReason);
     });
 }
 

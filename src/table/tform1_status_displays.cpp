@@ -38,6 +38,7 @@ void TForm1::ShowStatusText(const std::string& text, LabelPlace place, StatusCol
     face->SetFontColour(QColor::fromRgb(FaceColour(colour)));
     shadow->show();
     face->show();
+    Announce(caption.simplified().toStdString());
 }
 
 void TForm1::HideStatusText() {
@@ -82,6 +83,7 @@ void TForm1::ShowNotice(const std::string& text) {
     notice->SetFontColour(QColor::fromRgb(noticeColor_));
     notice->setEnabled(true);
     notice->show();
+    Announce(text);
 }
 
 void TForm1::HideNotice() {

@@ -22,6 +22,8 @@ add_library(table_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/tform1_accessibility.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/game_table.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/table_scale.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/table_accessibles.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/table_accessibles.cpp
 )
 set_target_properties(table_window PROPERTIES AUTOMOC ON)
 target_include_directories(table_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)

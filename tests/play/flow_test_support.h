@@ -71,6 +71,7 @@ class RecordingView : public TableView {
     void ShowError(const std::string& text) override { Add("Error " + text); }
     void TableChanged() override {}
     void CloseWindow() override { Add("CloseWindow"); }
+    void Announce(const std::string& text) override { Spoken.push_back(text); }
     void ShowSettings() override { Add("ShowSettings"); }
     void HideOptionsPanel() override { Add("HideOptionsPanel"); }
     void ShowSeatNames() override { Add("SeatNames"); }
@@ -143,6 +144,7 @@ class RecordingView : public TableView {
     }
 
     ScoreGridTexts Grid{};
+    std::vector<std::string> Spoken; // what a screen reader was told, kept apart from the timeline
 
   private:
     static std::string N(int n) { return std::to_string(n); }

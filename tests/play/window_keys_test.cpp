@@ -55,7 +55,10 @@ class KeyWindowTest : public PlayWindowTest {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
         // Tab stops once in a group of buttons; the arrows walk it and Space checks, as Qt does.
         QRadioButton* wanted = form->PlayerRadios()[players - 3];
-        TabTo(form->RadioButton10);
+        // Tab enters the group on its ticked button.
+        TabTo(form->RadioButton11);
+        for (int i = 0; i < 3 && form->focusWidget() != form->RadioButton10; ++i)
+            Key(Qt::Key_Left);
         for (int i = 0; i < 3 && form->focusWidget() != wanted; ++i)
             Key(Qt::Key_Right);
         Key(Qt::Key_Space);
@@ -423,7 +426,7 @@ TEST_F(KeyWindowTest, TheOutlineFollowsTheCardThroughRedraws) {
 
 // Two tables dealt alike, one played with the mouse and one with the keys that stand for the
 // same clicks: after every move they show the same pixels, apart from the outline the keys
-// bring, and the mouse table never shows it.
+// bring and Qt's mark on the control that has the keys, and the mouse table never shows it.
 TEST_F(KeyWindowTest, AMouseGameLooksExactlyAsItDidAndKeysMakeTheSameMoves) {
     StartGame(4, false);
     SuitAnswerer mouseAnswers(form->SuitChooser());
@@ -468,12 +471,18 @@ TEST_F(KeyWindowTest, AMouseGameLooksExactlyAsItDidAndKeysMakeTheSameMoves) {
             keyForm.HandRing()->show();
         if (mouse == keys)
             return std::string();
+        // Keys carry the focus to the control the game wants a key on next (the ticked deal
+        // size), and Qt marks it there for a player who uses keys.
+        QRect marked;
+        if (const QWidget* focused = keyForm.focusWidget(); focused && focused != &keyForm)
+            marked = QRect(focused->mapTo(&keyForm, QPoint(0, 0)), focused->size())
+                         .adjusted(-3, -3, 3, 3);
         for (int y = 0; y < mouse.height(); ++y)
             for (int x = 0; x < mouse.width(); ++x)
-                if (mouse.pixel(x, y) != keys.pixel(x, y))
+                if (mouse.pixel(x, y) != keys.pixel(x, y) && !marked.contains(x, y))
                     return move + ": first difference at " + std::to_string(x) + "," +
                            std::to_string(y);
-        return move + ": sizes differ";
+        return mouse.size() == keys.size() ? std::string() : move + ": sizes differ";
     };
 
     std::mt19937 pick(301);

@@ -65,17 +65,19 @@ TEST_F(KeysTest, CardsAreNamedAsPlayersSayThem) {
 TEST_F(KeysTest, OptionsPanelByTabSpaceAndEnter) {
     Open();
     Show();
-    // The first control has the focus when the window opens; Tab walks the panel in reading
-    // order, each group of buttons one stop, and comes round again.
-    EXPECT_EQ(Focused(), "RadioButton10");
+    // The first choice has the focus when the window opens, on its ticked button; Tab walks
+    // the panel in reading order, each group of buttons one stop, and comes round again.
+    EXPECT_EQ(Focused(), "RadioButton11");
     QStringList walk;
     for (int i = 0; i < 12; ++i) {
         Key(Qt::Key_Tab);
         walk << Focused();
     }
-    EXPECT_EQ(walk, (QStringList{"ComboBox1", "ComboBox2", "RadioButton5", "Image24", "Image25",
-                                 "Image26", "Image27", "CheckBox1", "CheckBox2", "CheckBox3",
-                                 "Image20", "RadioButton10"}));
+    // Each group of buttons is entered on its ticked button; the card backs come in the order
+    // of their numbers.
+    EXPECT_EQ(walk, (QStringList{"ComboBox1", "ComboBox2", "RadioButton7", "Image24", "Image26",
+                                 "Image25", "Image27", "CheckBox1", "CheckBox2", "CheckBox3",
+                                 "Image20", "RadioButton11"}));
     Key(Qt::Key_Backtab);
     EXPECT_EQ(Focused(), "Image20");
     Key(Qt::Key_Backtab);
@@ -103,7 +105,8 @@ TEST_F(KeysTest, OptionsPanelByTabSpaceAndEnter) {
     EXPECT_EQ(Focused(), "Image25");
     EXPECT_TRUE(form->ButtonRing()->isHidden());
 
-    // Keys typed in a box belong to it: Enter renames the chosen seat, F1 opens nothing.
+    // Keys typed in a box belong to it and Enter renames the chosen seat; F1, no letter of a
+    // name, opens the rules from the box too, and Escape gives the box its focus back.
     QComboBox* names = form->ComboBox1;
     names->setFocus();
     names->setCurrentIndex(1);
@@ -113,7 +116,11 @@ TEST_F(KeysTest, OptionsPanelByTabSpaceAndEnter) {
     for (const Qt::Key key : {Qt::Key_D, Qt::Key_O, Qt::Key_V, Qt::Key_4})
         Key(key);
     Key(Qt::Key_F1);
+    EXPECT_FALSE(form->Panel2->isHidden());
+    EXPECT_EQ(Focused(), "Memo1");
+    Key(Qt::Key_Escape);
     EXPECT_TRUE(form->Panel2->isHidden());
+    EXPECT_TRUE(names->isAncestorOf(form->focusWidget()) || form->focusWidget() == names);
     Key(Qt::Key_Return);
     EXPECT_EQ(engine.PlayerNames[2], "dov4");
 
@@ -286,7 +293,7 @@ TEST_F(KeysTest, ScreenReaderNamesOfADealtTableFollowIt) {
     QAccessibleTableInterface* table = grid->tableInterface();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), "You");
-    EXPECT_EQ(table->cellAt(1, 11)->text(QAccessible::Name), "  42");
+    EXPECT_EQ(table->cellAt(1, 11)->text(QAccessible::Name), "42"); // no padding
     EXPECT_EQ(Name(form->StringGrid1), "Scores");
 }
 

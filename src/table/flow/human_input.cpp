@@ -19,8 +19,10 @@ void TurnFlow::HandSlotMouseDown(int slot, MouseButton button) {
         const int card = E.Hands[1].slot[slot];
         if (button == MouseButton::Left) {
             const auto [played, chainPlayed] = PlayJackChain(card);
-            if (!chainPlayed && !E.IsLegalPlay(played, 0, true))
+            if (!chainPlayed && !E.IsLegalPlay(played, 0, true)) {
+                AnnounceRefusedCard(played);
                 return;
+            }
             CommitHumanPlay(played, slot, chainPlayed);
         } else if (button == MouseButton::Right) {
             ToggleCardSelection(slot, card);
@@ -126,8 +128,10 @@ void TurnFlow::OpenSuitChooser(int slot) {
     View.SetArrowVisible(1, false);
     View.SetArrowVisible(3, false);
     const int suit = View.OpenSuitChooser();
-    if (suit >= 0 && suit <= 3)
+    if (suit >= 0 && suit <= 3) {
         E.ActiveSuit = suit;
+        View.Announce("You name " + Engine::SuitName(suit));
+    }
     ShowTurnArrow();
 }
 
@@ -180,7 +184,8 @@ void TurnFlow::HumanPasses() {
 // next ordered redraw.
 void TurnFlow::HumanDraws() {
     ShowDrawsBanner(1, false);
-    DrawAndNotice();
+    if (const int card = DrawAndNotice(); card != 0)
+        View.Announce("You draw the " + Engine::CardName(card));
     DrawHumanHand(HumanCount(), false);
     LogState(" #6");
 }

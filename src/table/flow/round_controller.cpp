@@ -71,12 +71,12 @@ void TurnFlow::RunComputerTurns(bool afterPass) {
     }
 }
 
-bool TurnFlow::DrawAndNotice() {
+int TurnFlow::DrawAndNotice() {
     const DrawResult drawn = E.DrawCard();
     ShowStockPile(4, false);
     if (drawn.reshuffled)
         ShowReshuffleNotice();
-    return drawn.card != 0;
+    return drawn.card;
 }
 
 // Draws one card at a time until the seat can play. A seat that reaches 19 cards, or finds
@@ -85,7 +85,7 @@ int TurnFlow::ComputerDrawsUntilPlayable(int seat, int& drawn) {
     int card = 0;
     drawn = 0;
     while (card == 0 && CountOf(seat) < kHandLimit) {
-        if (!DrawAndNotice())
+        if (DrawAndNotice() == 0)
             break;
         drawn += 1;
         card = E.PlayFirstLegalCard();
@@ -165,6 +165,7 @@ void TurnFlow::FinishComputerTurn(int seat, int card) {
     HideSuitMarkers();
     if (Engine::IsJoker(card)) {
         E.ActiveSuit = E.ChooseSuit(seat);
+        View.Announce(SeatName(seat) + " names " + Engine::SuitName(E.ActiveSuit));
         ShowSuitMarker();
     }
     ApplyPlayedCard(card);
@@ -226,7 +227,7 @@ void TurnFlow::DrawTwoPenalty(bool advanceFirst) {
     const int seat = E.CurrentPlayer;
     int drawn = 0;
     while (drawn < E.TwoPenalty && CountOf(seat) < kHandLimit) {
-        if (!DrawAndNotice())
+        if (DrawAndNotice() == 0)
             break;
         drawn += 1;
     }

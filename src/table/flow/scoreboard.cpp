@@ -24,6 +24,7 @@ void TurnFlow::ShowScoreGrid() {
             cells[seat][column] = Engine::PadScore(E.ScoreTable[seat][column]);
     }
     View.ShowScoreGrid(cells);
+    AnnounceScores();
 }
 
 void TurnFlow::Image37Click() {

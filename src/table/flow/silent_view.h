@@ -24,6 +24,7 @@ class SilentView : public TableView {
     void ShowError(const std::string& text) override { Errors.push_back(text); }
     void TableChanged() override {}
     void CloseWindow() override {}
+    void Announce(const std::string&) override {}
     void ShowSettings() override {}
     void HideOptionsPanel() override {}
     void ShowSeatNames() override {}

@@ -4,6 +4,8 @@
 // the suit marker.
 #include "table/flow/turn_flow.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kFlightSteps = 6;     // a card flies to the discards in six steps
@@ -16,6 +18,7 @@ void TurnFlow::FlyCardToDiscard(int card, int slot) {
     const DecodedCard decoded = Engine::DecodeCard(card);
     if (decoded.valid && !Engine::IsJoker(card))
         E.ActiveSuit = decoded.MatchSuit;
+    AnnouncePlay(E.CurrentPlayer, card);
     View.StartCardFlight(card, E.CurrentPlayer, slot);
     for (int step = 1; step <= kFlightSteps; ++step) {
         View.MoveCardFlight(step, PileDepth_);
@@ -159,8 +162,14 @@ void TurnFlow::HideTurnArrows() {
 // Never two arrows at once: all four go before the current one is placed.
 void TurnFlow::ShowTurnArrow() {
     HideTurnArrows();
-    if (E.RoundOver)
+    if (E.RoundOver) {
+        ArrowSeat_ = 0;
         return;
+    }
+    // The turn coming back to the player is news; a draw that keeps it is not.
+    if (E.CurrentPlayer == 1 && ArrowSeat_ != 1 && E.RoundActive && !E.GameOver)
+        View.Announce("Your turn");
+    ArrowSeat_ = E.CurrentPlayer;
     const MarkerPlace place = E.TurnMarkerPlace();
     if (place.picture >= 1 && place.picture <= 4)
         View.ShowTurnArrow(place);
@@ -177,4 +186,40 @@ void TurnFlow::ShowSuitMarker() {
 void TurnFlow::HideSuitMarkers() {
     View.HideSuitMarkers();
     View.Repaint();
+}
+
+std::string TurnFlow::SeatName(int seat) const {
+    return seat >= 1 && seat < static_cast<int>(E.PlayerNames.size()) ? E.PlayerNames[seat] : "";
+}
+
+void TurnFlow::AnnouncePlay(int seat, int card) {
+    const std::string name = Engine::CardName(card);
+    if (name.empty())
+        return;
+    const std::string article = Engine::IsJoker(card) ? "a " : "the ";
+    View.Announce(seat == 1 ? "You lay " + article + name
+                            : SeatName(seat) + " lays " + article + name);
+}
+
+// A press the rules refuse changes nothing on the table; only a player who cannot see that
+// needs telling.
+void TurnFlow::AnnounceRefusedCard(int card) {
+    const std::string top = Engine::CardName(E.TopDiscard());
+    std::string text = "the " + Engine::CardName(card) + " cannot be laid on the " + top;
+    if (!Engine::IsJoker(E.TopDiscard()) && E.ActiveSuit != Engine::MatchSuitOf(E.TopDiscard()))
+        text += ", " + Engine::SuitName(E.ActiveSuit) + " to follow";
+    View.Announce(text);
+}
+
+// The round's points and the totals, seat by seat, as the score grid shows them.
+void TurnFlow::AnnounceScores() {
+    const int round = std::clamp(E.RoundNo, 1, 10);
+    std::string points = "Round " + std::to_string(round) + " points:";
+    std::string totals = "Totals:";
+    for (int seat = 1; seat <= std::clamp(E.PlayerCount, 1, 5); ++seat) {
+        const std::string separator = seat == 1 ? " " : ", ";
+        points += separator + SeatName(seat) + " " + std::to_string(E.ScoreTable[seat][round]);
+        totals += separator + SeatName(seat) + " " + std::to_string(E.ScoreTable[seat][11]);
+    }
+    View.Announce(points + ". " + totals);
 }

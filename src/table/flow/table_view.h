@@ -42,6 +42,9 @@ class TableView {
     virtual void TableChanged() = 0;
     // A close asked for while an event ran: the last event has returned, the window goes now.
     virtual void CloseWindow() = 0;
+    // Tells a player who cannot see the table what just happened ("Raduz lays the seven of
+    // hearts", "Your turn"), in the order it happens; nothing is shown.
+    virtual void Announce(const std::string& text) = 0;
 
     // ---- Options panel ----------------------------------------------------------------------
     virtual void ShowSettings() = 0;     // the option controls show the engine's settings

@@ -71,7 +71,7 @@ class TurnFlow {
     void RunComputerTurns(bool afterPass);
     void EndRound();
     bool RoundWinner();
-    bool DrawAndNotice(); // one card for CurrentPlayer; false when nothing could be drawn
+    int DrawAndNotice(); // one card for CurrentPlayer: the card, 0 when nothing could be drawn
 
     // ---- Human input ------------------------------------------------------------------------
     void ToggleCardSelection(int slot, int card);
@@ -112,6 +112,12 @@ class TurnFlow {
     void ShowSeatTotals();
     std::string SeatTotalSuffix(int seat) const;
     void ShowReshuffleNotice();
+
+    // ---- What a screen reader is told -------------------------------------------------------
+    std::string SeatName(int seat) const;
+    void AnnouncePlay(int seat, int card);
+    void AnnounceRefusedCard(int card);
+    void AnnounceScores();
     void ShowFileMessage(int kind); // "loaded" (1) or "saved" (2) message for SaveName
 
     // ---- Files ------------------------------------------------------------------------------
@@ -130,6 +136,7 @@ class TurnFlow {
     int PileDepth_ = 0;
     bool ScoreGridUp_ = false;
     bool Busy_ = false;        // a turn sequence runs
+    int ArrowSeat_ = 0;        // the seat the turn arrow last pointed at, for "Your turn"
     int Depth_ = 0;            // handlers on the stack; the window may not go while one runs
     bool Closing_ = false;     // the window was asked to close
     std::string PendingError_; // the first file failure of the running turn sequence

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "table/table_accessibles.h"
+
+#include <QAccessibleWidget>
+#include <QFrame>
+#include <QGroupBox>
+
+namespace {
+
+constexpr const char* kDecorative = "quelvaneDecorative";
+constexpr const char* kPane = "quelvanePane";
+
+// The children a screen reader meets: the widgets below, decoration left out.
+QList<QWidget*> SpokenChildren(const QWidget* widget) {
+    QList<QWidget*> children;
+    for (QObject* object : widget->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child != nullptr && !child->isWindow() && !IsDecorative(child))
+            children.append(child);
+    }
+    return children;
+}
+
+// A container whose decoration is left out of its children.
+class SpokenContainer : public QAccessibleWidget {
+  public:
+    SpokenContainer(QWidget* widget, QAccessible::Role role, const QString& name)
+        : QAccessibleWidget(widget, role, name), name_(name) {}
+
+    int childCount() const override { return static_cast<int>(SpokenChildren(widget()).size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> children = SpokenChildren(widget());
+        if (index < 0 || index >= children.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        if (child == nullptr)
+            return -1;
+        return static_cast<int>(SpokenChildren(widget()).indexOf(child->object()));
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return name_;
+        return QAccessibleWidget::text(t);
+    }
+
+  private:
+    QString name_;
+};
+
+// The table window: a frame under its title, like any application's main window.
+class TableFrame : public SpokenContainer {
+  public:
+    explicit TableFrame(QWidget* widget)
+        : SpokenContainer(widget, QAccessible::Window, widget->windowTitle()) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return widget()->windowTitle();
+        return SpokenContainer::text(t);
+    }
+};
+
+class NewsAccessible : public QAccessibleWidget {
+  public:
+    explicit NewsAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Notification) {}
+};
+
+QAccessibleInterface* TableInterface(const QString& className, QObject* object) {
+    if (object == nullptr || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("TForm1"))
+        return new TableFrame(widget);
+    if (className == QLatin1String("SpokenNews"))
+        return new NewsAccessible(widget);
+    const QVariant pane = widget->property(kPane);
+    if (pane.isValid())
+        return new SpokenContainer(widget, QAccessible::Pane, pane.toString());
+    return nullptr;
+}
+
+} // namespace
+
+void MarkDecorative(QWidget* control) {
+    control->setProperty(kDecorative, true);
+}
+
+bool IsDecorative(const QObject* object) {
+    return object != nullptr && object->property(kDecorative).toBool();
+}
+
+void MarkPane(QWidget* container, const QString& name) {
+    container->setProperty(kPane, name);
+}
+
+void InstallTableAccessibles() {
+    static const bool installed = [] {
+        QAccessible::installFactory(TableInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+SpokenNews::SpokenNews(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SpokenNews"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+    hide();
+}
+
+// A screen reader speaks a notification as it is shown; shown again, it speaks again.
+void SpokenNews::Say(const QString& text) {
+    if (text.isEmpty())
+        return;
+    hide();
+    setAccessibleName(text);
+    show();
+}
