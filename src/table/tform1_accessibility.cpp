@@ -122,9 +122,12 @@ void TForm1::NameCardBacks() {
         DesignPicture(design)->SetAccessibleChecked(design == engine_.CardDesign);
 }
 
+// The same news twice over, with nothing between, tells nothing new.
 void TForm1::Announce(const std::string& text) {
-    if (!text.empty())
-        pendingNews_ << QString::fromStdString(text);
+    const QString news = QString::fromStdString(text);
+    const QString last = pendingNews_.isEmpty() ? LastNews() : pendingNews_.back();
+    if (!news.isEmpty() && news != last)
+        pendingNews_ << news;
 }
 
 QString TForm1::LastNews() const {

@@ -304,8 +304,11 @@ void TForm1::UpdateFocusRings() {
         handRing_->Surround(slot);
     else
         handRing_->hide();
+    // A screen reader hears the card as focused only while the window itself has the keys: with
+    // the rules or the scores open, the focus is theirs.
+    const bool windowHasKeys = focusWidget() == this || focusWidget() == nullptr;
     for (int k = 1; k <= kHandLimit; ++k)
-        HandSlot(k)->SetKeyFocus(onHand && k == handFocus_);
+        HandSlot(k)->SetKeyFocus(onHand && windowHasKeys && k == handFocus_);
 
     auto* picture = qobject_cast<PictureBox*>(focusWidget());
     if (keysUsed_ && picture != nullptr && picture->parentWidget() == buttonRing_->parentWidget())

@@ -22,6 +22,7 @@
 #include "suitchooser/window_controls.h"
 #include "table/bitmap_file.h"
 #include "table/device_sheets.h"
+#include "table/table_accessibles.h"
 #include "table/table_scale.h"
 #include "table/flow/turn_flow.h"
 #include "table/tform1.h"
@@ -65,6 +66,8 @@ constexpr int kTileHeight = 378;
 
 TForm1::TForm1(Engine& engine, Pacer& pacer, QWidget* parent)
     : QWidget(parent, kDialogFrame), engine_(engine), pacer_(pacer) {
+    // Before anything is asked of the window on behalf of a screen reader.
+    InstallTableAccessibles();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quelvane 1.3"));
     // The title bar and the task switcher take the picture drawn for their own resolution.

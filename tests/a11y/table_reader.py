@@ -396,6 +396,11 @@ def settle(reader, timeout=60):
     wait in the window system's queue, so F1 and Escape, which open and close the rules, come
     through only once the table takes keys again. Returns "scores" when the score grid is up
     (the rules do not open over it), else "table"."""
+    def grid_up():
+        return bool(reader.find_all("table", "Scores"))
+
+    if grid_up():
+        return "scores"
     mark = reader.press("F1", "Escape")
 
     def handled():
@@ -403,7 +408,7 @@ def settle(reader, timeout=60):
             if event.type == "object:state-changed:showing" and event.detail1 == 1 and event.name == "Scores":
                 return "scores"
             if event.type == "object:state-changed:showing" and event.detail1 == 0 and event.name == "Exit the rules":
-                return "table"
+                return "scores" if grid_up() else "table"
         return None
 
     return reader.wait_for(handled, timeout, "the table to take keys again")

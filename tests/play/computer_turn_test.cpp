@@ -188,3 +188,23 @@ TEST(ComputerTurn, JokerNamesASuitAndShowsItsMarkerUntilTheNextPlay) {
     EXPECT_EQ(h.SlotOf(Pip(3, D)), 0);
     EXPECT_EQ(h.E.TopDiscard(), Pip(4, D)); // seat 2 followed on the diamond
 }
+
+// A player who cannot see the table is told each play in the order it is shown, and that the
+// turn is theirs again, once.
+TEST(ComputerTurn, AScreenReaderIsToldEachPlayAndWhoseTurnItIs) {
+    FlowTable t(3);
+    t.Lay({{Pip(7, C), King(D), Pip(3, H)},
+           {Pip(9, C), Pip(4, D), Pip(6, H)},
+           {Pip(9, H), Pip(4, S)}},
+          {Pip(3, S), Pip(4, H), Pip(6, D)}, {Pip(5, C)});
+    t.Press(Pip(7, C));
+    EXPECT_EQ(t.View.Spoken,
+              (std::vector<std::string>{"You lay the seven of clubs", "Raduz lays the nine of clubs",
+                                        "Vur lays the nine of hearts", "Your turn"}));
+
+    // A card the rules refuse is told too, with what it was to go on.
+    t.View.Spoken.clear();
+    t.Press(King(D));
+    EXPECT_EQ(t.View.Spoken, (std::vector<std::string>{
+                                 "the king of diamonds cannot be laid on the nine of hearts"}));
+}
