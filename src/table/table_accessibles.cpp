@@ -73,7 +73,7 @@ QAccessibleInterface* TableInterface(const QString& className, QObject* object) 
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("TForm1"))
         return new TableFrame(widget);
-    if (className == QLatin1String("SpokenNews"))
+    if (className == QLatin1String("NewsItem"))
         return new NewsAccessible(widget);
     const QVariant pane = widget->property(kPane);
     if (pane.isValid())
@@ -103,19 +103,28 @@ void InstallTableAccessibles() {
     (void)installed;
 }
 
-SpokenNews::SpokenNews(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("SpokenNews"));
+NewsItem::NewsItem(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
     hide();
 }
 
-// A screen reader speaks a notification as it is shown; shown again, it speaks again.
+SpokenNews::SpokenNews(QWidget* window) : QObject(window) {
+    for (size_t i = 0; i < items_.size(); ++i) {
+        items_[i] = new NewsItem(window);
+        items_[i]->setObjectName(QStringLiteral("News%1").arg(i + 1));
+    }
+}
+
+// A screen reader speaks a notification as it is shown.
 void SpokenNews::Say(const QString& text) {
     if (text.isEmpty())
         return;
-    hide();
-    setAccessibleName(text);
-    show();
+    NewsItem* item = items_[next_];
+    next_ = (next_ + 1) % items_.size();
+    item->hide();
+    item->setAccessibleName(text);
+    item->show();
+    last_ = text;
 }

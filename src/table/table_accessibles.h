@@ -7,6 +7,8 @@
 #pragma once
 
 #include <QString>
+
+#include <array>
 #include <QWidget>
 
 // Marks a control as decoration: a screen reader never meets it.
@@ -20,16 +22,30 @@ void MarkPane(QWidget* container, const QString& name);
 // Call once, before the first accessible query.
 void InstallTableAccessibles();
 
-// What the table has to tell that no control shows on its own: a screen reader speaks each
-// text handed to it (a computer's play, a penalty, the end of the round) as it comes. It is an
-// invisible object with the notification role, shown anew for every text.
-class SpokenNews : public QWidget {
+// One piece of news: an invisible object with the notification role, which a screen reader
+// speaks when it is shown.
+class NewsItem : public QWidget {
     Q_OBJECT
   public:
-    explicit SpokenNews(QWidget* parent);
-    void Say(const QString& text);
-    QString Last() const { return accessibleName(); }
+    explicit NewsItem(QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent*) override {}
+};
+
+// What the table has to tell that no control shows on its own: a screen reader speaks each
+// text handed to it (a computer's play, a penalty, the end of the round) as it comes. Each text
+// has an object of its own, taken in turn from a few, so that a screen reader that reads a text
+// a moment after it was shown still finds that text there, not the next.
+class SpokenNews : public QObject {
+    Q_OBJECT
+  public:
+    explicit SpokenNews(QWidget* window);
+    void Say(const QString& text);
+    QString Last() const { return last_; }
+
+  private:
+    std::array<NewsItem*, 8> items_{};
+    size_t next_ = 0;
+    QString last_;
 };

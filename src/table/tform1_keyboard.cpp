@@ -18,6 +18,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include "suitchooser/window_controls.h"
 #include "table/tform1.h"
@@ -377,8 +378,13 @@ void TForm1::FollowGame() {
         return;
     }
     if (Shown(GroupBox4)) {
-        if (!inside(GroupBox4))
+        if (!inside(GroupBox4)) {
             StringGrid1->setFocus(Qt::OtherFocusReason);
+            // On the player's own total, which a screen reader reads out; the arrows walk the
+            // rest. Nothing is selected: the grid shows no cell as chosen.
+            const QModelIndex total = StringGrid1->model()->index(1, 11);
+            StringGrid1->selectionModel()->setCurrentIndex(total, QItemSelectionModel::NoUpdate);
+        }
         return;
     }
     if (engine_.GameOver && Shown(Label26)) {
