@@ -110,9 +110,9 @@ void PictureBox::SetPicture(const QImage& picture) {
 void PictureBox::NewSurface(int width, int height, qreal ratio) {
     if (ratio <= 0)
         ratio = devicePixelRatioF();
-    surface_ = QImage(std::max(static_cast<int>(std::lround(width * ratio)), 1),
-                      std::max(static_cast<int>(std::lround(height * ratio)), 1),
-                      QImage::Format_RGB32);
+    surface_ =
+        QImage(std::max(static_cast<int>(std::lround(width * ratio)), 1),
+               std::max(static_cast<int>(std::lround(height * ratio)), 1), QImage::Format_RGB32);
     surface_.setDevicePixelRatio(ratio);
     surface_.fill(freshColour_);
     dirty_ = true;
@@ -291,7 +291,8 @@ void ScaledCopy(QImage& destination, const QRect& to, const QImage& source, cons
             continue;
         if (!words) {
             for (int dx = first; dx < last; ++dx)
-                destination.setPixel(to.left() + dx, ty, source.pixel(columns[static_cast<size_t>(dx)], sy));
+                destination.setPixel(to.left() + dx, ty,
+                                     source.pixel(columns[static_cast<size_t>(dx)], sy));
             continue;
         }
         auto* out = reinterpret_cast<QRgb*>(destination.scanLine(ty));

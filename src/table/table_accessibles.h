@@ -8,8 +8,9 @@
 
 #include <QString>
 
-#include <array>
+#include <QGroupBox>
 #include <QWidget>
+#include <array>
 
 // Marks a control as decoration: a screen reader never meets it.
 void MarkDecorative(QWidget* control);
@@ -21,6 +22,14 @@ void MarkPane(QWidget* container, const QString& name);
 // Makes the window itself a frame named by its title, whose panes leave their decoration out.
 // Call once, before the first accessible query.
 void InstallTableAccessibles();
+
+// A group box a screen reader meets as a named pane; Qt's own reading of a group box comes
+// before any of ours, so the class has a name of its own.
+class PaneGroupBox : public QGroupBox {
+    Q_OBJECT
+  public:
+    using QGroupBox::QGroupBox;
+};
 
 // One piece of news: an invisible object with the notification role, which a screen reader
 // speaks when it is shown.

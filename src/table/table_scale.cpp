@@ -34,8 +34,8 @@ double ChooseTableScale(QSize available) {
     }
     if (width < 1.5 * kDesignOuter.width() || height < 1.5 * kDesignOuter.height())
         return 1.0;
-    const double fits = std::min(0.9 * width / kDesignOuter.width(),
-                                 0.9 * height / kDesignOuter.height());
+    const double fits =
+        std::min(0.9 * width / kDesignOuter.width(), 0.9 * height / kDesignOuter.height());
     return std::max(1.0, std::floor(fits / kScaleStep) * kScaleStep);
 }
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-
 // Changes a name only when it changed, so a screen reader hears only news.
 void Name(QWidget* control, const QString& name, const QString& description) {
     if (control == nullptr)
@@ -94,16 +93,21 @@ void TForm1::NameControls() {
     for (int slot = 1; slot <= kHandLimit; ++slot)
         HandSlot(slot)->SetAccessibleRole(QAccessible::Button);
     setAccessibleName(windowTitle());
-    LayOutForScreenReaders();
+    for (QWidget* ring : std::initializer_list<QWidget*>{handRing_, buttonRing_})
+        MarkDecorative(ring);
+    for (int design = 1; design <= 4; ++design)
+        DesignPicture(design)->SetAccessibleRole(QAccessible::RadioButton);
+    NameCardBacks();
+    news_ = new SpokenNews(this);
 }
 
-// The panes a screen reader walks, without the pictures and frames that only decorate them;
-// the card backs a group of four of which one is chosen.
+// The panes a screen reader walks, without the pictures and frames that only decorate them.
+// Marked as soon as the controls exist: what a screen reader is first told of a control is
+// what it keeps.
 void TForm1::LayOutForScreenReaders() {
-    for (QWidget* decoration :
-         std::initializer_list<QWidget*>{Image99, Image98, Image97, Image32, Image23, Image34, Image36,
-                                         Image38, Image39, Image40, Image42, Image50, Image51,
-                                         Image52, Image61, Label11, handRing_, buttonRing_})
+    for (QWidget* decoration : std::initializer_list<QWidget*>{
+             Image99, Image98, Image97, Image32, Image23, Image34, Image36, Image38, Image39,
+             Image40, Image42, Image50, Image51, Image52, Image61, Label11})
         MarkDecorative(decoration);
     MarkPane(Panel1, QStringLiteral("Options"));
     MarkPane(GroupBox3, QStringLiteral("Number of players"));
@@ -111,10 +115,6 @@ void TForm1::LayOutForScreenReaders() {
     MarkPane(GroupBox1, QStringLiteral("Deal"));
     MarkPane(GroupBox4, QStringLiteral("Scores"));
     MarkPane(Panel2, QStringLiteral("Rules"));
-    for (int design = 1; design <= 4; ++design)
-        DesignPicture(design)->SetAccessibleRole(QAccessible::RadioButton);
-    NameCardBacks();
-    news_ = new SpokenNews(this);
 }
 
 void TForm1::NameCardBacks() {

@@ -31,9 +31,10 @@ void TForm1::PaintFace(int card, PictureBox* picture) {
     if (picture->Picture().size() != DeviceSize(QSize(kCardWidth, kCardHeight), ratio))
         picture->NewSurface(kCardWidth, kCardHeight);
     QImage& canvas = picture->Canvas();
-    const QRect from = CardSheetRect(QRect(decoded.RankIndex * kCardWidth + 1,
-                                        decoded.SuitIndex * kCardHeight, kCardWidth, kCardHeight),
-                                  deckDevice_.devicePixelRatio());
+    const QRect from =
+        CardSheetRect(QRect(decoded.RankIndex * kCardWidth + 1, decoded.SuitIndex * kCardHeight,
+                            kCardWidth, kCardHeight),
+                      deckDevice_.devicePixelRatio());
     for (int y = 0; y < std::min(canvas.height(), from.height()); ++y) {
         for (int x = 0; x < std::min(canvas.width(), from.width()); ++x) {
             if (deckDevice_.valid(from.x() + x, from.y() + y))
@@ -109,10 +110,9 @@ void TForm1::MoveCardFlight(int step, int pileDepth) {
     const QImage& top = Image60->Picture();
     for (int y = 0; y < edge.height(); ++y)
         for (int x = 0; x < edge.width(); ++x)
-            edges[0].setPixel(x, y,
-                              top.valid(x, y)
-                                  ? DarkenedEdge(top.pixel(x, y), static_cast<int>(x / ratio))
-                                  : 0);
+            edges[0].setPixel(
+                x, y,
+                top.valid(x, y) ? DarkenedEdge(top.pixel(x, y), static_cast<int>(x / ratio)) : 0);
     for (int i = 1; i < 4; ++i)
         edges[i] = strips[i - 1]->Picture();
     for (int i = 0; i < 4; ++i)

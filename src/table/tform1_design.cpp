@@ -16,6 +16,7 @@
 
 #include "art/window_art.h"
 #include "suitchooser/window_controls.h"
+#include "table/table_accessibles.h"
 #include "table/tform1.h"
 
 namespace {
@@ -174,7 +175,7 @@ QWidget* MakeControl(const Design& design, QWidget* parent) {
     case ControlKind::Label:
         return MakeLabel(design, parent);
     case ControlKind::GroupBox: {
-        auto* group = new QGroupBox(parent);
+        auto* group = new PaneGroupBox(parent);
         SetFill(group, QPalette::Window, design.colour);
         return group;
     }
@@ -216,12 +217,17 @@ QWidget* CreateControl(const Design& design, QWidget* parent, QObject* filter) {
     control->setObjectName(QString::fromLatin1(design.name));
     if (design.kind != ControlKind::Label)
         control->setGeometry(design.left, design.top, design.width, design.height);
-    if (design.flags & Hidden)
-        control->hide();
-    if (design.flags & Disabled)
-        control->setEnabled(false);
     control->installEventFilter(filter);
     return control;
+}
+
+// Hiding or disabling a control tells a screen reader about it, which fixes how it is read:
+// that waits until every control is made and marked.
+void ApplyStartState(QWidget* control, unsigned flags) {
+    if (flags & Hidden)
+        control->hide();
+    if (flags & Disabled)
+        control->setEnabled(false);
 }
 
 } // namespace
@@ -235,6 +241,12 @@ void TForm1::CreateControls() {
         parent, this));
     TFORM1_DESIGN(TFORM1_CREATE_CONTROL)
 #undef TFORM1_CREATE_CONTROL
+    LayOutForScreenReaders();
+#define TFORM1_START_STATE(name, kind, parent, left, top, width, height, caption, font, colour,    \
+                           flags)                                                                  \
+    ApplyStartState(name, flags);
+    TFORM1_DESIGN(TFORM1_START_STATE)
+#undef TFORM1_START_STATE
     handSlots_ = {nullptr, Image1,  Image2,  Image3,  Image4,  Image5,  Image6,
                   Image7,  Image8,  Image9,  Image10, Image11, Image12, Image13,
                   Image14, Image15, Image16, Image17, Image18, Image19};

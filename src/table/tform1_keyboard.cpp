@@ -403,8 +403,8 @@ void TForm1::FollowGame() {
     // In play the window itself takes the keys, and the card they stand on has the focus a
     // screen reader hears; the "Save Game" box beside the table waits for a click.
     const bool inPlay = engine_.RoundActive && !engine_.RoundOver && !engine_.GameOver;
-    if (focus != this && (inPlay || focus == nullptr || !focus->isVisibleTo(this) ||
-                          !focus->isEnabled()))
+    if (focus != this &&
+        (inPlay || focus == nullptr || !focus->isVisibleTo(this) || !focus->isEnabled()))
         setFocus(Qt::OtherFocusReason);
 }
 

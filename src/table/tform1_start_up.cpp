@@ -2,11 +2,11 @@
 // Bringing the table up: the window itself, the start-up at its first activation (card sheets,
 // cloth and backdrops, settings, saved-game lists, high scores) and the close.
 #include <QComboBox>
-#include <QRadioButton>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -22,9 +22,9 @@
 #include "suitchooser/window_controls.h"
 #include "table/bitmap_file.h"
 #include "table/device_sheets.h"
+#include "table/flow/turn_flow.h"
 #include "table/table_accessibles.h"
 #include "table/table_scale.h"
-#include "table/flow/turn_flow.h"
 #include "table/tform1.h"
 
 namespace {
@@ -303,8 +303,7 @@ void TForm1::PaintScoreBackdrop(PictureBox* picture) {
     picture->NewSurface(w, h, ClothRatio());
     QImage& canvas = picture->Canvas();
     ScaledCopyAtRatio(canvas, QRect(0, 0, 510, h), backgroundDevice_, QRect(0, 0, 255, h / 2));
-    ScaledCopyAtRatio(canvas, QRect(510, 0, w - 510, h), backgroundDevice_,
-                      QRect(0, 0, 35, h / 2));
+    ScaledCopyAtRatio(canvas, QRect(510, 0, w - 510, h), backgroundDevice_, QRect(0, 0, 35, h / 2));
 }
 
 void TForm1::LoadDeckStep() {

@@ -2,9 +2,9 @@
 // The stock pile: up to four stacked backs of the chosen design, and its top card, which also
 // carries the deal and every draw to the seats and turns the first discard over.
 #include "suitchooser/window_controls.h"
+#include "table/device_sheets.h"
 #include "table/flow/turn_flow.h"
 #include "table/pacer.h"
-#include "table/device_sheets.h"
 #include "table/tform1.h"
 
 namespace {

@@ -198,9 +198,9 @@ TEST(ComputerTurn, AScreenReaderIsToldEachPlayAndWhoseTurnItIs) {
            {Pip(9, H), Pip(4, S)}},
           {Pip(3, S), Pip(4, H), Pip(6, D)}, {Pip(5, C)});
     t.Press(Pip(7, C));
-    EXPECT_EQ(t.View.Spoken,
-              (std::vector<std::string>{"You lay the seven of clubs", "Raduz lays the nine of clubs",
-                                        "Vur lays the nine of hearts", "Your turn"}));
+    EXPECT_EQ(t.View.Spoken, (std::vector<std::string>{
+                                 "You lay the seven of clubs", "Raduz lays the nine of clubs",
+                                 "Vur lays the nine of hearts", "Your turn"}));
 
     // A card the rules refuse is told too, with what it was to go on.
     t.View.Spoken.clear();

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -290,6 +291,7 @@ TEST_F(KeysTest, ScreenReaderNamesOfADealtTableFollowIt) {
     form->ShowScoreGrid(cells);
     QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(form->StringGrid1);
     ASSERT_NE(grid, nullptr);
+    // The score grid: seats and rounds as headers, values without their padding.
     QAccessibleTableInterface* table = grid->tableInterface();
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->cellAt(1, 0)->text(QAccessible::Name), "You");
@@ -316,4 +318,102 @@ TEST_F(KeysTest, DiscardTopAndFlyingCardArePlainPictures) {
     EXPECT_EQ(screen.pixel(552, 248), sheets::kKey);
     const QPoint flying = form->Image61->pos();
     EXPECT_EQ(screen.pixel(flying), sheets::kKey);
+}
+
+namespace {
+
+// Every object a screen reader meets walking down from the window.
+void Walk(QAccessibleInterface* node, QSet<QObject*>& met) {
+    if (node == nullptr)
+        return;
+    met.insert(node->object());
+    for (int i = 0; i < node->childCount(); ++i)
+        Walk(node->child(i), met);
+}
+
+} // namespace
+
+// The table as a screen reader walks it: a frame under the window's title, named panes, none of
+// the pictures that only decorate, the chosen card back checked, the stock true to what shows,
+// and the score grid's seats and rounds as its headers.
+TEST_F(KeysTest, AScreenReaderWalksTheTableAsAPlayerSeesIt) {
+    Open();
+    Show();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Quelvane 1.3");
+
+    // The score grid, filled before the walk (a walk reads the cells as they are then).
+    ScoreGridTexts cells{};
+    cells[0][0] = "            Round:";
+    cells[0][11] = "Total";
+    cells[1][0] = "You";
+    cells[1][9] = "   13";
+    cells[1][11] = "  42";
+    form->ShowScoreGrid(cells);
+    form->HideScoreGrid();
+
+    QSet<QObject*> met;
+    Walk(window, met);
+    for (QObject* decoration : std::initializer_list<QObject*>{
+             form->Image99, form->Image98, form->Image34, form->Image36, form->Image38,
+             form->Image61, form->Label11, form->HandRing(), form->ButtonRing()})
+        EXPECT_FALSE(met.contains(decoration)) << decoration->objectName().toStdString();
+    for (QObject* control : std::initializer_list<QObject*>{
+             form->Image20, form->RadioButton11, form->ComboBox2, form->Image53, form->Memo1,
+             form->StringGrid1, form->HandSlot(1)})
+        EXPECT_TRUE(met.contains(control)) << control->objectName().toStdString();
+    QAccessibleInterface* options = QAccessible::queryAccessibleInterface(form->Panel1);
+    EXPECT_EQ(options->role(), QAccessible::Pane);
+    EXPECT_EQ(options->text(QAccessible::Name), "Options");
+
+    // The card backs: a group of four, the chosen one checked, and a click moves the tick.
+    const auto checked = [](QWidget* back) {
+        return QAccessible::queryAccessibleInterface(back)->state().checked != 0;
+    };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Image24)->role(),
+              QAccessible::RadioButton);
+    EXPECT_TRUE(checked(form->Image26)); // design 2
+    EXPECT_FALSE(checked(form->Image24));
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                      form->Image24->mapTo(form, QPoint(10, 10)));
+    EXPECT_TRUE(checked(form->Image24));
+    EXPECT_FALSE(checked(form->Image26));
+
+    // Before the first deal the stock is a stack with nothing counted in it yet.
+    form->TableChanged();
+    EXPECT_EQ(Name(form->Image53), "stock");
+
+    // The score grid: seats and rounds as headers, values without their padding.
+    // The score grid: seats and rounds as headers, values without their padding.
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(form->StringGrid1)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QAccessibleTableCellInterface* total = table->cellAt(1, 11)->tableCellInterface();
+    ASSERT_NE(total, nullptr);
+    ASSERT_EQ(total->columnHeaderCells().size(), 1);
+    EXPECT_EQ(total->columnHeaderCells().front()->text(QAccessible::Name), "Total");
+    EXPECT_EQ(total->rowHeaderCells().front()->text(QAccessible::Name), "You");
+    QAccessibleTableCellInterface* ninth = table->cellAt(1, 9)->tableCellInterface();
+    EXPECT_EQ(ninth->columnHeaderCells().front()->text(QAccessible::Name), "Round 9");
+    EXPECT_EQ(table->cellAt(1, 9)->text(QAccessible::Name), "13");
+    EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), "Round:");
+
+    // News is told on a notification object, shown for each piece in order.
+    form->Announce("Raduz lays the seven of hearts");
+    form->Announce("Your turn");
+    form->TableChanged();
+    EXPECT_EQ(form->LastNews(), "Raduz lays the seven of hearts. Your turn");
+    QStringList told;
+    for (QWidget* child : form->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(child);
+        if (face && face->role() == QAccessible::Notification && child->isVisible())
+            told << face->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(told.contains("Raduz lays the seven of hearts. Your turn"))
+        << told.join('|').toStdString();
+    // The same news again, with nothing between, is not told twice.
+    form->Announce("Your turn");
+    EXPECT_EQ(form->LastNews(), "Raduz lays the seven of hearts. Your turn");
 }
