@@ -266,7 +266,7 @@ class TForm1 : public QWidget, public TableView {
     // Keyboard helpers (tform1_keyboard.cpp)
     void SetUpKeyboard();
     bool KeyFilter(QObject* watched, QEvent* event);
-    void EnterRadioGroup(QObject* watched, Qt::FocusReason reason);
+    void KeepTickedRadiosInTheWalk();
     bool TypingInBox() const;
     bool Shown(const QWidget* control) const;
     bool ClickReaches(QWidget* control, QPoint at) const;
@@ -323,8 +323,6 @@ class TForm1 : public QWidget, public TableView {
     SpokenNews* news_ = nullptr;
     QStringList pendingNews_;         // told at the next change of the table, in order
     QPointer<QWidget> rulesReturn_;   // where the focus was when the rules opened
-    QPointer<QWidget> previousFocus_; // where the focus was before it last moved
-    bool tabbing_ = false;            // the last key was Tab or Shift+Tab
     // The card in flight: where it set off and how far it moves at each step.
     QPoint flightStart_;
     QPoint flightStep_;

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -56,18 +55,12 @@ void TForm1::SetUpKeyboard() {
     };
     for (size_t i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    KeepTickedRadiosInTheWalk();
     connect(qApp, &QApplication::focusChanged, this, [this] { UpdateFocusRings(); });
 }
 
 bool TForm1::KeyFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::FocusOut:
-        // Sent before the control that takes the focus hears of it.
-        previousFocus_ = qobject_cast<QWidget*>(watched);
-        return false;
-    case QEvent::FocusIn:
-        EnterRadioGroup(watched, static_cast<QFocusEvent*>(event)->reason());
-        return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // A mouse player never sees where the keys stand.
@@ -92,7 +85,6 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TForm1::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    tabbing_ = key == Qt::Key_Tab || key == Qt::Key_Backtab;
     // F1 is no letter of a name: it opens the rules from the boxes too.
     if (key == Qt::Key_F1 && !Shown(Panel2)) {
         UseKeys(true);
@@ -318,41 +310,21 @@ void TForm1::UpdateFocusRings() {
         buttonRing_->hide();
 }
 
-// Tab enters a group of radio buttons on the one that is ticked, where the choice stands, and
-// leaves it in one step either way; the arrows walk inside it.
-void TForm1::EnterRadioGroup(QObject* watched, Qt::FocusReason reason) {
-    auto* radio = qobject_cast<QRadioButton*>(watched);
-    // The arrows move the focus inside a group with the same reason as Tab does.
-    if (radio == nullptr || !tabbing_ ||
-        (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason))
-        return;
-    QWidget* group = radio->parentWidget();
-    const auto inGroup = [group](const QWidget* widget) {
-        return qobject_cast<const QRadioButton*>(widget) != nullptr &&
-               widget->parentWidget() == group;
-    };
-    if (inGroup(previousFocus_)) {
-        // Stepped from one button of the group to another: on past the group.
-        QWidget* next = radio;
-        do {
-            next = reason == Qt::TabFocusReason ? next->nextInFocusChain()
-                                                : next->previousInFocusChain();
-        } while (next != radio && (inGroup(next) || !next->isVisibleTo(this) ||
-                                   !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)));
-        tabbing_ = false; // the step below is ours, not the player's
-        if (next != radio)
-            next->setFocus(reason);
-        return;
-    }
-    if (radio->isChecked())
-        return;
-    for (QRadioButton* sibling :
-         group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (sibling->isChecked() && sibling->isVisibleTo(this) && sibling->isEnabled()) {
-            tabbing_ = false;
-            sibling->setFocus(reason);
-            return;
-        }
+// Tab enters a group of radio buttons on the one that is ticked, where the choice stands: only
+// that one is in Tab's walk, so the focus never passes over an unticked one on its way in. The
+// arrows still walk the group, as Qt walks any group of exclusive buttons.
+void TForm1::KeepTickedRadiosInTheWalk() {
+    const auto deal = DealRadios();
+    const auto target = TargetRadios();
+    const auto players = PlayerRadios();
+    std::vector<QRadioButton*> radios(deal.begin(), deal.end());
+    radios.insert(radios.end(), target.begin(), target.end());
+    radios.insert(radios.end(), players.begin(), players.end());
+    for (QRadioButton* radio : radios) {
+        radio->setFocusPolicy(radio->isChecked() ? Qt::StrongFocus : Qt::NoFocus);
+        connect(radio, &QRadioButton::toggled, radio, [radio](bool ticked) {
+            radio->setFocusPolicy(ticked ? Qt::StrongFocus : Qt::NoFocus);
+        });
     }
 }
 
