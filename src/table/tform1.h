@@ -262,6 +262,7 @@ class TForm1 : public QWidget, public TableView {
 
     // Rules viewer helper (tform1_rules_viewer.cpp)
     void ShowRulesPage(const RulesPage& page);
+    void AnnounceRulesPage(const RulesPage& page);
 
     // Keyboard helpers (tform1_keyboard.cpp)
     void SetUpKeyboard();
@@ -291,9 +292,12 @@ class TForm1 : public QWidget, public TableView {
     void NameScoreGrid(const ScoreGridTexts& cells);
     void NameCardBacks();
     void LayOutForScreenReaders();
+    enum class KeyPlace { Options, Deal, Play, Scores, Rules, GameOver };
+    KeyPlace CurrentKeyPlace() const;
     void FollowGame(); // the keyboard focus goes where the game now wants a key
     QRadioButton* CheckedDealRadio() const;
     void RefocusHand(); // a screen reader hears the card the keys stand on again
+    void GiveFocus(QWidget* control);
 
     Engine& engine_;
     Pacer& pacer_;
@@ -323,6 +327,7 @@ class TForm1 : public QWidget, public TableView {
     SpokenNews* news_ = nullptr;
     QStringList pendingNews_;         // told at the next change of the table, in order
     QPointer<QWidget> rulesReturn_;   // where the focus was when the rules opened
+    KeyPlace keyPlace_ = KeyPlace::Options; // where the keys were wanted at the last change
     // The card in flight: where it set off and how far it moves at each step.
     QPoint flightStart_;
     QPoint flightStep_;

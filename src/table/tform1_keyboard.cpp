@@ -12,6 +12,7 @@
 //   options     Tab walks, Space toggles; Enter on a button or box presses or ticks it
 //   rules       Page Down, Page Up, Escape; F1 opens them wherever VIEW RULES shows
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,9 +95,12 @@ bool TForm1::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     if (TypingInBox())
         return false;
     if (Shown(Panel2)) {
-        // The rules lie over the table: nothing under them answers until EXIT.
-        RulesKey(key);
-        return true;
+        // The rules lie over the table: nothing under them answers until EXIT, and Tab does not
+        // leave them. The arrows walk the text, line by line, for a screen reader to read.
+        if (RulesKey(key))
+            return true;
+        const bool reading = focusWidget() == Memo1 && key != Qt::Key_Tab && key != Qt::Key_Backtab;
+        return !reading;
     }
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         UseKeys(true);
@@ -335,49 +339,75 @@ QRadioButton* TForm1::CheckedDealRadio() const {
     return RadioButton1;
 }
 
+// Which part of the table wants the keys now.
+TForm1::KeyPlace TForm1::CurrentKeyPlace() const {
+    if (Shown(Panel2))
+        return KeyPlace::Rules;
+    if (Shown(GroupBox4))
+        return KeyPlace::Scores;
+    if (engine_.GameOver && Shown(Label26))
+        return KeyPlace::GameOver;
+    if (Shown(GroupBox1))
+        return KeyPlace::Deal;
+    if (Shown(Panel1))
+        return KeyPlace::Options;
+    return KeyPlace::Play;
+}
+
 // Where the keyboard focus belongs as the game goes on, so that a player who cannot see the
 // table finds it where the game now wants a key: in the rules while they are open, on the
-// scores when a round ends, on the ticked deal size when a deal is due, on the end of the game.
-// A player walking a panel with Tab is left where they are.
+// player's total when a round ends, on the ticked deal size when a deal is due, on the end of
+// the game, on the hand in play. When that place has just come up the focus goes there; while
+// it stays, a player walking it with Tab is left alone, unless the focus was lost.
 void TForm1::FollowGame() {
+    const KeyPlace place = CurrentKeyPlace();
+    const bool arrived = place != keyPlace_;
+    keyPlace_ = place;
     QWidget* focus = focusWidget();
-    const auto inside = [focus](const QWidget* area) {
-        return focus != nullptr && (focus == area || area->isAncestorOf(focus));
-    };
-    if (Shown(Panel2)) {
-        if (!inside(Panel2))
-            Memo1->setFocus(Qt::OtherFocusReason);
+
+    const bool lost = focus == nullptr || !focus->isVisibleTo(this) || !focus->isEnabled();
+    switch (place) {
+    case KeyPlace::Rules:
+        if (arrived || lost || !Panel2->isAncestorOf(focus))
+            GiveFocus(Memo1);
         return;
-    }
-    if (Shown(GroupBox4)) {
-        if (!inside(GroupBox4)) {
-            StringGrid1->setFocus(Qt::OtherFocusReason);
+    case KeyPlace::Scores:
+        if (arrived || lost || !GroupBox4->isAncestorOf(focus)) {
+            GiveFocus(StringGrid1);
             // On the player's own total, which a screen reader reads out; the arrows walk the
             // rest. Nothing is selected: the grid shows no cell as chosen.
             const QModelIndex total = StringGrid1->model()->index(1, 11);
             StringGrid1->selectionModel()->setCurrentIndex(total, QItemSelectionModel::NoUpdate);
         }
         return;
-    }
-    if (engine_.GameOver && Shown(Label26)) {
+    case KeyPlace::GameOver:
         Label26->setFocusPolicy(Qt::StrongFocus);
         if (focus != Label26)
-            Label26->setFocus(Qt::OtherFocusReason);
+            GiveFocus(Label26);
+        return;
+    case KeyPlace::Deal:
+        if (arrived || lost)
+            GiveFocus(CheckedDealRadio());
+        return;
+    case KeyPlace::Options:
+        return;
+    case KeyPlace::Play:
+        // The window itself takes the keys, and the card they stand on has the focus a screen
+        // reader hears; the "Save Game" box beside the table waits for a click.
+        if (focus != this && (arrived || lost || engine_.RoundActive))
+            setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (Shown(GroupBox1)) {
-        if (!inside(GroupBox1))
-            CheckedDealRadio()->setFocus(Qt::OtherFocusReason);
-        return;
+}
+
+// The window system hands the keys to the window's focused control only while the window is
+// the active one; a screen reader is told where they stand either way.
+void TForm1::GiveFocus(QWidget* control) {
+    control->setFocus(Qt::OtherFocusReason);
+    if (QApplication::focusWidget() != control) {
+        QAccessibleEvent event(control, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
     }
-    if (Shown(Panel1))
-        return;
-    // In play the window itself takes the keys, and the card they stand on has the focus a
-    // screen reader hears; the "Save Game" box beside the table waits for a click.
-    const bool inPlay = engine_.RoundActive && !engine_.RoundOver && !engine_.GameOver;
-    if (focus != this &&
-        (inPlay || focus == nullptr || !focus->isVisibleTo(this) || !focus->isEnabled()))
-        setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::RefocusHand() {

@@ -23,15 +23,30 @@ void TForm1::Image33Click() {
     panel->show();
     panel->setEnabled(true);
     ShowAllHandSlots(false, false);
+    // The text has the focus before its first page is laid in, so that a screen reader reads
+    // the page as it comes rather than taking it for old news.
+    Memo1->setFocus(Qt::OtherFocusReason);
     ShowRulesPage(OpenRulesPage(engine_));
 }
 
+// A screen reader is told where the page now stands and how it begins; the arrows read on.
 void TForm1::Image29Click() {
-    ShowRulesPage(PageRulesDown(engine_));
+    const RulesPage page = PageRulesDown(engine_);
+    ShowRulesPage(page);
+    AnnounceRulesPage(page);
 }
 
 void TForm1::Image30Click() {
-    ShowRulesPage(PageRulesUp(engine_));
+    const RulesPage page = PageRulesUp(engine_);
+    ShowRulesPage(page);
+    AnnounceRulesPage(page);
+}
+
+void TForm1::AnnounceRulesPage(const RulesPage& page) {
+    if (page.lines.empty())
+        return;
+    Announce("Rules, lines " + std::to_string(page.first) + " to " + std::to_string(page.last) +
+             ": " + page.lines.front());
 }
 
 void TForm1::Image28Click() {

@@ -9,8 +9,7 @@ import re
 import struct
 import sys
 
-from table_reader import (CARD_WORDS, HarnessError, deal_by_keys, play_turn, run, settle,
-                          tab_to)
+from table_reader import CARD_WORDS, HarnessError, deal_by_keys, play_turn, run, tab_to
 
 ROUND_WAIT = 150  # a round at the game's own pace, on a busy machine
 
@@ -69,26 +68,46 @@ def start(reader):
     reader.wait_focus("radio button", "4 cards", since=mark)
 
 
+def grid_up(reader):
+    return bool(reader.find_all("table", "Scores"))
+
+
+def play_turns(reader, dealt):
+    """Plays the round out by keys: the first card that may be laid, else a draw. Each key is
+    followed by what the table tells of it (the turn coming back, the card drawn, a refusal)
+    before the next; the round ends with the score grid. Returns whether the suit chooser came."""
+    refused = None
+    chooser_seen = False
+    for _ in range(300):
+        if grid_up(reader) or not reader.find_all("image", re.compile(r"^discard pile")):
+            return chooser_seen
+        mark = reader.mark()
+        done = play_turn(reader, tried=refused)
+        refused = None
+        answer = r"^Your turn$|^You draw the |^You Draws|cannot be laid|^Round \d+ points"
+        text = reader.wait_for(
+            lambda: next((t for t in news(reader, mark) if re.search(answer, t)), None)
+            or ("grid" if grid_up(reader) else None),
+            ROUND_WAIT, f"the table to answer {done}")
+        if text == "grid" or text.startswith("Round "):
+            return chooser_seen
+        if "cannot be laid" in text:
+            refused = done[1]
+        if done[0] == "play" and done[1] == "joker":
+            # The chooser took the focus on its first suit before key 1 named diamonds.
+            reader.wait_focus("push button", "diamonds", since=mark, timeout=ROUND_WAIT)
+            chooser_seen = True
+    raise HarnessError("the round did not end in 300 turns")
+
+
 def play_round(reader, number):
     """Deals by keys, plays the round out, and checks what a listener was told meanwhile."""
     dealt = reader.mark()
     deal_by_keys(reader, 4)
-    refused = None
-    chooser_seen = False
-    for _ in range(300):
-        if settle(reader, timeout=ROUND_WAIT) == "scores":
-            break
-        before = reader.hand()
-        done = play_turn(reader, tried=refused)
-        refused = None
-        if done[0] == "play" and done[1] == "joker":
-            # The chooser takes the focus on its first suit; key 1 names diamonds.
-            reader.wait_focus("push button", "diamonds", since=dealt, timeout=ROUND_WAIT)
-            chooser_seen = True
-        if done[0] == "play" and settle(reader, timeout=ROUND_WAIT) != "scores" and reader.hand() == before:
-            refused = done[1]
-    else:
-        raise HarnessError(f"round {number} did not end")
+    # The cards are dealt and the first discard turned before the turn is the player's.
+    reader.wait_for(lambda: any(t == "Your turn" for t in news(reader, dealt)) or grid_up(reader),
+                    ROUND_WAIT, "the player's first turn")
+    chooser_seen = play_turns(reader, dealt)
     told = news(reader, dealt)
     print(f"round {number} told: {told}", flush=True)
     check(any(t.endswith("Your turn") for t in told), "'Your turn' was never told")
@@ -96,7 +115,8 @@ def play_round(reader, number):
           "no computer's play was told")
     check(any(re.search(rf"^You lay (?:the {CARD_WORDS}|a joker)", t) for t in told), "no play of ours was told")
     points = wait_news(reader, rf"^Round {number} points: You \d+, Raduz \d+, Vur \d+\. Totals: ", dealt)
-    print(f"round {number} scores: {points}; the suit chooser {'was' if chooser_seen else 'was not'} used")
+    print(f"round {number} scores: {points}; the suit chooser {'was' if chooser_seen else 'was not'} used",
+          flush=True)
     # The score grid has the focus, with its seats and rounds as headers.
     reader.wait_for(lambda: next((e for e in reader.events_since(dealt) if e.type == "focus:"
                                   and (e.name == "Scores" or e.role in ("table cell", "table"))), None),

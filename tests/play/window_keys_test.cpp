@@ -3,6 +3,7 @@
 // alone, keys refused wherever the click they stand for is refused, and a mouse game that looks
 // exactly as it did, with no outline anywhere.
 #include <QComboBox>
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -562,14 +563,18 @@ TEST_F(KeyWindowTest, KeysCarryOnThroughTheChooserAndPastTheGrid) {
 
     LayRound({{Pip(5, H)}, {Pip(9, H), Pip(3, H)}, {King(S), Pip(4, H)}}, {Pip(3, S), Pip(4, S)},
              {Pip(5, D)});
-    Key(Qt::Key_Return); // the last card: the grid opens
+    Key(Qt::Key_Return); // the last card: the grid opens, and takes the focus
     ASSERT_TRUE(flow->ScoreGridUp());
-    for (int i = 0; i < 5 && form->focusWidget() != form->StringGrid1; ++i)
-        Key(Qt::Key_Tab);
     ASSERT_EQ(form->focusWidget(), form->StringGrid1);
     Key(Qt::Key_Return); // CLOSE
     ASSERT_FALSE(form->GroupBox1->isHidden());
     ASSERT_FALSE(form->ComboBox3->isHidden());
+    // The next key is wanted in the deal panel: the focus is on its ticked size.
+    const auto deal = form->DealRadios();
+    const auto ticked = std::find_if(deal.begin(), deal.end(),
+                                     [](QRadioButton* radio) { return radio->isChecked(); });
+    ASSERT_NE(ticked, deal.end());
+    EXPECT_EQ(form->focusWidget(), *ticked);
     Key(Qt::Key_5);
     EXPECT_TRUE(form->RadioButton2->isChecked());
     EXPECT_EQ(form->ComboBox3->currentText(), "");
