@@ -121,27 +121,35 @@ def play_round(reader, number):
     reader.wait_for(lambda: next((e for e in reader.events_since(dealt) if e.type == "focus:"
                                   and (e.name == "Scores" or e.role in ("table cell", "table"))), None),
                     20, "the score grid to take the focus")
+    return dealt
 
 
-def close_grid_for_the_next_round(reader):
-    mark = reader.press("Return")
-    reader.wait_focus("radio button", "4 cards", since=mark)
+def close_grid(reader):
+    """Enter closes the score grid. A key typed a moment too late in the round may have closed
+    it already, as it would for any player: then there is nothing to press."""
+    mark = reader.mark()
+    if grid_up(reader):
+        mark = reader.press("Return")
+    return mark
 
 
-def close_grid_at_the_end(reader):
-    mark = reader.press("Return")
-    over = reader.wait_focus("label", "GAME OVER", since=mark)
+def close_grid_for_the_next_round(reader, round_mark):
+    close_grid(reader)
+    reader.wait_focus("radio button", "4 cards", since=round_mark)
+
+
+def close_grid_at_the_end(reader, round_mark):
+    close_grid(reader)
+    over = reader.wait_focus("label", "GAME OVER", since=round_mark)
     check(re.search(r"Winner: (?:You|Raduz|Vur)", over.description), f"GAME OVER says {over.description!r}")
-    wait_news(reader, r"^GAME OVER\. Winner: (?:You|Raduz|Vur)", mark)
+    wait_news(reader, r"^GAME OVER\. Winner: (?:You|Raduz|Vur)", round_mark)
 
 
 def whole_game(reader):
     load_and_look_up_the_rules(reader)
     start(reader)
-    play_round(reader, 9)
-    close_grid_for_the_next_round(reader)
-    play_round(reader, 10)
-    close_grid_at_the_end(reader)
+    close_grid_for_the_next_round(reader, play_round(reader, 9))
+    close_grid_at_the_end(reader, play_round(reader, 10))
 
 
 if __name__ == "__main__":
