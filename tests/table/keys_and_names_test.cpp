@@ -214,6 +214,27 @@ TEST_F(KeysTest, SuitChooserByDigitsLettersArrowsAndEscape) {
     engine.ActiveSuit = 1;
     EXPECT_EQ(showWith({Qt::Key_Escape}, false, nullptr), -1);
     EXPECT_EQ(engine.ActiveSuit, 1);
+
+    // Open, the chooser tells a screen reader that the keys stand on its first suit, even for a
+    // mouse player who sees no outline; closed, it leaves no suit focused.
+    bool firstFocused = false;
+    bool othersFocused = true;
+    QTimer::singleShot(0, chooser, [&] {
+        QTest::qWait(50);
+        const auto focused = [chooser](const char* suit) {
+            return QAccessible::queryAccessibleInterface(chooser->findChild<PictureBox*>(suit))
+                       ->state()
+                       .focused != 0;
+        };
+        firstFocused = focused("Image71");
+        othersFocused = focused("Image72") || focused("Image73") || focused("Image74");
+        chooser->reject();
+    });
+    chooser->SetKeyFocusShown(false);
+    EXPECT_EQ(chooser->ShowModal(), -1);
+    EXPECT_TRUE(firstFocused);
+    EXPECT_FALSE(othersFocused);
+    EXPECT_FALSE(chooser->findChild<PictureBox*>("Image71")->KeyFocus());
     EXPECT_EQ(showWith({Qt::Key_X, Qt::Key_Escape}, false, nullptr), -1);
     EXPECT_EQ(engine.ActiveSuit, 1);
 
