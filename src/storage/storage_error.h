@@ -7,6 +7,6 @@
 #include <string>
 
 class StorageError : public std::runtime_error {
-public:
+  public:
     explicit StorageError(const std::string& message) : std::runtime_error(message) {}
 };

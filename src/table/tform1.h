@@ -325,8 +325,8 @@ class TForm1 : public QWidget, public TableView {
     int discardTopCard_ = 0;
     bool handRedrawn_ = false; // the keys follow the card they stood on at the next hook
     SpokenNews* news_ = nullptr;
-    QStringList pendingNews_;         // told at the next change of the table, in order
-    QPointer<QWidget> rulesReturn_;   // where the focus was when the rules opened
+    QStringList pendingNews_;               // told at the next change of the table, in order
+    QPointer<QWidget> rulesReturn_;         // where the focus was when the rules opened
     KeyPlace keyPlace_ = KeyPlace::Options; // where the keys were wanted at the last change
     // The card in flight: where it set off and how far it moves at each step.
     QPoint flightStart_;

@@ -109,7 +109,11 @@ class WindowCloser : public QObject {
         lines_.prepend(QStringLiteral("saved=") + saved.join(QLatin1Char(',')));
         // Where the table stands on its screen, in the screen's logical pixels.
         const auto rect = [](const QRect& r) {
-            return QStringLiteral("%1,%2,%3,%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            return QStringLiteral("%1,%2,%3,%4")
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height());
         };
         lines_.prepend(QStringLiteral("ratio=") + QString::number(table->devicePixelRatioF()));
         lines_.prepend(QStringLiteral("client=%1x%2").arg(table->width()).arg(table->height()));

@@ -2,8 +2,8 @@
 // The game played from the keyboard on the real window: whole games to GAME OVER by keys
 // alone, keys refused wherever the click they stand for is refused, and a mouse game that looks
 // exactly as it did, with no outline anywhere.
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 #include <QTimer>
 

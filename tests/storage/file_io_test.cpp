@@ -13,8 +13,8 @@
 #include "storage/saved_games.h"
 #include "storage/storage.h"
 
-#include "storage/storage_error.h"
 #include "fault_tools.h"
+#include "storage/storage_error.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;

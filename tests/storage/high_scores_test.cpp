@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <limits>
 
+#include "fault_tools.h"
 #include "storage/rules_text.h"
 #include "storage/storage.h"
 #include "storage/storage_error.h"
-#include "fault_tools.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "storage/storage_error.h"
 #include "fault_tools.h"
+#include "storage/storage_error.h"
 #include "temp_folder.h"
 
 namespace fs = std::filesystem;

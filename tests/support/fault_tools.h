@@ -8,8 +8,8 @@
 
 #include <array>
 #include <csignal>
-#include <grp.h>
 #include <fstream>
+#include <grp.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     form.PrepareSeatPictures();
     for (const int count : {19, 52}) {
         for (const bool faceUp : {true, false}) {
-            const std::string cards = std::to_string(count) + " cards, face " +
-                                      (faceUp ? "up" : "down");
+            const std::string cards =
+                std::to_string(count) + " cards, face " + (faceUp ? "up" : "down");
             Register("seat column (" + cards + ")", 1.0, figures,
                      [&, count, faceUp](benchmark::State& state) {
                          GiveCards(engine, 2, count);

@@ -38,8 +38,8 @@ int RegisteredTimers() {
         Collect(window, all);
     int timers = 0;
     for (QObject* object : all)
-        timers += static_cast<int>(
-            QAbstractEventDispatcher::instance()->registeredTimers(object).size());
+        timers +=
+            static_cast<int>(QAbstractEventDispatcher::instance()->registeredTimers(object).size());
     return timers;
 }
 

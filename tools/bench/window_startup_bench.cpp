@@ -165,8 +165,8 @@ int BesideRatio(const std::string& label, int runs, const fs::path& folder,
     const double peakMb = megabytes(scaledPeak);
     std::printf("peak memory at ratio %s (%s): %.1f MB, %.1f MB at ratio 1 (target <= %.0f MB) "
                 "%s\n",
-                scale.c_str(), label.c_str(), peakMb, megabytes(plainPeak),
-                kPeakTargetMb, peakMb <= kPeakTargetMb ? "ok" : "MISSED");
+                scale.c_str(), label.c_str(), peakMb, megabytes(plainPeak), kPeakTargetMb,
+                peakMb <= kPeakTargetMb ? "ok" : "MISSED");
     return 0;
 }
 
