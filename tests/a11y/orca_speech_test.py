@@ -8,7 +8,7 @@ import re
 import sys
 
 from orca_listener import OrcaListener
-from table_reader import CARD_WORDS, HarnessError, TableReader, deal_by_keys, start_by_keys
+from table_reader import CARD_WORDS, HarnessError, TableReader, deal_by_keys
 
 # Orca says a hand card as its name and role, then its place in the hand.
 SPOKEN_CARD = re.compile(rf"^{CARD_WORDS} push button\.?$")
@@ -19,13 +19,18 @@ def listen(reader, orca):
     reader.start()
     orca.wait_spoken(re.compile(r"^Quelvane 1\.3 frame\b"))
 
+    # Tab by Tab, each control is said before the next key, as a player listening would wait.
     mark = orca.mark()
-    walked, _ = start_by_keys(reader)
-    reader.pump(1)
-    heard = orca.spoken(mark)
-    unsaid = [name for name in walked if not any(text.startswith(name) for text in heard)]
-    if unsaid:
-        raise HarnessError(f"Tab's walk {walked} was spoken as {heard}; never said: {unsaid}")
+    walked = [reader.wait_focus(since=0).name]
+    orca.wait_spoken(re.compile("^" + re.escape(walked[0])), since=mark)
+    while walked[-1] != "Start":
+        if len(walked) > 20:
+            raise HarnessError(f"Tab never reached Start: {walked}")
+        said = orca.mark()
+        pressed = reader.press("Tab")
+        walked.append(reader.wait_focus(since=pressed).name)
+        orca.wait_spoken(re.compile("^" + re.escape(walked[-1])), since=said)
+    reader.press("Return")
     # START: the deal panel, on its ticked size.
     orca.wait_spoken(re.compile(r"^Deal panel\.?$"), since=mark)
     orca.wait_spoken(re.compile(r"^6 cards\.?$"), since=mark)
