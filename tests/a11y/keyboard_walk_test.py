@@ -56,11 +56,17 @@ def deal_and_hand(reader):
     check(re.match(r"^card 1 of 6 in your hand$", first.description),
           f"the first card's focus says {first.description!r}")
     dealt = reader.mark()
+    # The computers play first where they lead; the player hears each play, then the turn.
+    told = reader.wait_for(lambda: next((e.index for e in reader.events_since(dealt)
+                                         if e.role == "notification" and e.detail1
+                                         and e.type == "object:state-changed:showing"
+                                         and e.name == "Your turn"), None),
+                           90, "'Your turn' to be told")
+    check_news_of_the_turns(reader.events[dealt:told + 1])
 
-    mark = reader.press("Right")  # handled once the computers have played
+    mark = reader.press("Home", "Right")
     second = reader.wait_focus("push button", CARD_NAME, re.compile(r"^card 2 of \d+ in your hand"),
                                since=mark, timeout=90)
-    check_news_of_the_turns(reader.events[dealt:second.index])
     held = int(HAND_PLACE.search(second.description).group(2))
     hand = reader.hand()
     check(len(hand) == held, f"the focus says {held} cards, the table shows {hand}")
