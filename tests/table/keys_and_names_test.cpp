@@ -411,13 +411,18 @@ TEST_F(KeysTest, AScreenReaderWalksTheTableAsAPlayerSeesIt) {
     QAccessibleTableInterface* table =
         QAccessible::queryAccessibleInterface(form->StringGrid1)->tableInterface();
     ASSERT_NE(table, nullptr);
+    // A header cell is made for whoever asks, and is theirs to free.
+    const auto header = [](const QList<QAccessibleInterface*>& cells) {
+        const QString text = cells.size() == 1 ? cells.front()->text(QAccessible::Name) : QString();
+        qDeleteAll(cells);
+        return text;
+    };
     QAccessibleTableCellInterface* total = table->cellAt(1, 11)->tableCellInterface();
     ASSERT_NE(total, nullptr);
-    ASSERT_EQ(total->columnHeaderCells().size(), 1);
-    EXPECT_EQ(total->columnHeaderCells().front()->text(QAccessible::Name), "Total");
-    EXPECT_EQ(total->rowHeaderCells().front()->text(QAccessible::Name), "You");
+    EXPECT_EQ(header(total->columnHeaderCells()), "Total");
+    EXPECT_EQ(header(total->rowHeaderCells()), "You");
     QAccessibleTableCellInterface* ninth = table->cellAt(1, 9)->tableCellInterface();
-    EXPECT_EQ(ninth->columnHeaderCells().front()->text(QAccessible::Name), "Round 9");
+    EXPECT_EQ(header(ninth->columnHeaderCells()), "Round 9");
     EXPECT_EQ(table->cellAt(1, 9)->text(QAccessible::Name), "13");
     EXPECT_EQ(table->cellAt(0, 0)->text(QAccessible::Name), "Round:");
 
