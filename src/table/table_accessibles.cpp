@@ -61,12 +61,6 @@ class TableFrame : public SpokenContainer {
     }
 };
 
-class NewsAccessible : public QAccessibleWidget {
-  public:
-    explicit NewsAccessible(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::Notification) {}
-};
-
 QAccessibleInterface* TableInterface(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType())
         return nullptr;
@@ -74,7 +68,7 @@ QAccessibleInterface* TableInterface(const QString& className, QObject* object) 
     if (className == QLatin1String("TForm1"))
         return new TableFrame(widget);
     if (className == QLatin1String("NewsItem"))
-        return new NewsAccessible(widget);
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     const QVariant pane = widget->property(kPane);
     if (pane.isValid())
         return new SpokenContainer(widget, QAccessible::Pane, pane.toString());

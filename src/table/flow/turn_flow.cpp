@@ -6,17 +6,25 @@
 TurnFlow::TurnFlow(Engine& engine, TableView& view, FlowStorage& storage)
     : E(engine), View(view), Storage(storage) {}
 
+namespace {
+
+// Runs a handler's body; the text of the failure that ended it, or "" when none did.
+std::string FailureOf(const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const std::exception& error) {
+        return error.what();
+    }
+    return {};
+}
+
+} // namespace
+
 // Handlers may nest: the suit chooser and the pauses let the window breathe, and the chooser
 // takes input. Each one is counted, so that the window never goes from under a handler.
 void TurnFlow::RunEvent(const std::function<void()>& body) {
     ++Depth_;
-    std::string failure;
-    try {
-        body();
-    } catch (const std::exception& error) {
-        failure = error.what();
-    }
-    EndEvent(failure);
+    EndEvent(FailureOf(body));
 }
 
 // A pause lets the window breathe; should an event slip through meanwhile, it must not start
@@ -26,12 +34,7 @@ void TurnFlow::RunTurnEvent(const std::function<void()>& body) {
         return;
     ++Depth_;
     Busy_ = true;
-    std::string failure;
-    try {
-        body();
-    } catch (const std::exception& error) {
-        failure = error.what();
-    }
+    std::string failure = FailureOf(body);
     Busy_ = false;
     // A failure that ended the sequence is the one the player hears of.
     if (failure.empty())
