@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "suitchooser/tform2.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFont>
 #include <QKeyEvent>
@@ -41,10 +42,34 @@ int SuitOfKey(int key) {
     }
 }
 
+// The chooser as a screen reader meets it: a dialog whose suit under the keys, not the dialog
+// itself, is the focused object.
+class ChooserDialog : public QAccessibleWidget {
+  public:
+    explicit ChooserDialog(QWidget* chooser) : QAccessibleWidget(chooser, QAccessible::Dialog) {}
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (state.focused && PassesKeysToAPicture(widget()))
+            state.focused = false;
+        return state;
+    }
+};
+
+QAccessibleInterface* ChooserInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("TForm2") && object != nullptr && object->isWidgetType())
+        return new ChooserDialog(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 TForm2::TForm2(Engine& engine, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), engine_(engine) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(ChooserInterface);
+        return true;
+    }();
+    (void)factoryInstalled;
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Choose Suit"));
     setFixedSize(kWidth, kHeight);

@@ -73,6 +73,17 @@ void PictureBox::SetKeyFocus(bool on) {
         QAccessibleEvent focus(this, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
+    // The window holding the keys stops or starts being the focused object itself.
+    if (QWidget* owner = window(); owner != this && owner->hasFocus()) {
+        QAccessibleStateChangeEvent ownerChanged(owner, changed);
+        QAccessible::updateAccessibility(&ownerChanged);
+    }
+}
+
+bool PassesKeysToAPicture(const QWidget* window) {
+    const QList<PictureBox*> pictures = window->findChildren<PictureBox*>();
+    return std::any_of(pictures.begin(), pictures.end(),
+                       [](const PictureBox* picture) { return picture->KeyFocus(); });
 }
 
 void PictureBox::SetTransparent(bool on) {

@@ -81,6 +81,10 @@ class PictureBox : public QWidget {
     QAccessible::Role role_ = QAccessible::Graphic;
 };
 
+// Whether a picture of the window stands where the keys are: the window then passes its keys
+// on to that picture, which is the one focused object, not the window.
+bool PassesKeysToAPicture(const QWidget* window);
+
 // The outline round whatever the keys stand on, for controls that draw no focus of their own.
 // It lies over its neighbours and lets every click through to what is under it.
 class FocusRing : public QWidget {

@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QGroupBox>
 
+#include "suitchooser/window_controls.h"
+
 namespace {
 
 constexpr const char* kDecorative = "quelvaneDecorative";
@@ -49,7 +51,8 @@ class SpokenContainer : public QAccessibleWidget {
     QString name_;
 };
 
-// The table window: a frame under its title, like any application's main window.
+// The table window: a frame under its title, like any application's main window. While a card
+// has the keys, the card is the one focused object, not the frame that passes the keys on.
 class TableFrame : public SpokenContainer {
   public:
     explicit TableFrame(QWidget* widget)
@@ -58,6 +61,24 @@ class TableFrame : public SpokenContainer {
         if (t == QAccessible::Name)
             return widget()->windowTitle();
         return SpokenContainer::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = SpokenContainer::state();
+        if (state.focused && PassesKeysToAPicture(widget()))
+            state.focused = false;
+        return state;
+    }
+};
+
+// A scroll area's viewport hands its focus to the area; the area (the rules text) is the
+// focused object, never the nameless viewport beside it.
+class FocusProxied : public QAccessibleWidget {
+  public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        return state;
     }
 };
 
@@ -69,6 +90,9 @@ QAccessibleInterface* TableInterface(const QString& className, QObject* object) 
         return new TableFrame(widget);
     if (className == QLatin1String("NewsItem"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    // Reached only by plain widgets no other class of Qt's or ours has claimed.
+    if (className == QLatin1String("QWidget") && widget->focusProxy() != nullptr)
+        return new FocusProxied(widget, QAccessible::Client);
     const QVariant pane = widget->property(kPane);
     if (pane.isValid())
         return new SpokenContainer(widget, QAccessible::Pane, pane.toString());

@@ -298,6 +298,7 @@ class TForm1 : public QWidget, public TableView {
     QRadioButton* CheckedDealRadio() const;
     void RefocusHand(); // a screen reader hears the card the keys stand on again
     void GiveFocus(QWidget* control);
+    void SayAgain(const QWidget* control); // a key that left the focus where it was
 
     Engine& engine_;
     Pacer& pacer_;
@@ -335,6 +336,7 @@ class TForm1 : public QWidget, public TableView {
     int handFocus_ = 1;
     int handFocusCard_ = 0;
     bool keysUsed_ = false;
+    bool chooserOpen_ = false; // the suit chooser, not the hand, has the keys
     FocusRing* handRing_ = nullptr;   // round the hand card the keys stand on
     FocusRing* buttonRing_ = nullptr; // round a picture button of the options panel
 };

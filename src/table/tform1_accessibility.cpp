@@ -130,6 +130,17 @@ void TForm1::Announce(const std::string& text) {
         pendingNews_ << news;
 }
 
+// A screen reader speaks a control when the focus comes to it; told again, the player hears
+// where the keys still stand.
+void TForm1::SayAgain(const QWidget* control) {
+    if (news_ == nullptr)
+        return;
+    QString text = control->accessibleName();
+    if (!control->accessibleDescription().isEmpty())
+        text += QStringLiteral(", ") + control->accessibleDescription();
+    news_->Say(text);
+}
+
 QString TForm1::LastNews() const {
     return news_ ? news_->Last() : QString();
 }

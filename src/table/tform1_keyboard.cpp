@@ -173,6 +173,14 @@ bool TForm1::DealKey(int key) {
         TextLabel* caption = captions[key - Qt::Key_4];
         if (ClickReaches(caption, caption->rect().center()))
             emit caption->clicked();
+        // The keys follow the size chosen, so a screen reader says it.
+        if (Shown(GroupBox1)) {
+            QRadioButton* ticked = CheckedDealRadio();
+            if (focusWidget() == ticked)
+                SayAgain(ticked);
+            else
+                GiveFocus(ticked);
+        }
         return true;
     }
     if (IsEnter(key) || (key == Qt::Key_Space && focusWidget() == ImageDeal)) {
@@ -264,9 +272,13 @@ void TForm1::MoveHandFocus(int slot) {
     const int held = std::min(engine_.Hands[1].count, kHandLimit);
     if (held < 1)
         return;
+    const int was = handFocus_;
     handFocus_ = std::clamp(slot, 1, held);
     handFocusCard_ = engine_.Hands[1].slot[handFocus_];
     UpdateFocusRings();
+    // At either end of the hand the key changes nothing a screen reader would speak of.
+    if (handFocus_ == was && HandSlot(handFocus_)->KeyFocus())
+        SayAgain(HandSlot(handFocus_));
 }
 
 void TForm1::FollowHand() {
@@ -302,8 +314,9 @@ void TForm1::UpdateFocusRings() {
     else
         handRing_->hide();
     // A screen reader hears the card as focused only while the window itself has the keys: with
-    // the rules or the scores open, the focus is theirs.
-    const bool windowHasKeys = focusWidget() == this || focusWidget() == nullptr;
+    // the rules, the scores or the suit chooser open, the focus is theirs. The window then
+    // passes its keys on to the card, and stops being the focused object itself.
+    const bool windowHasKeys = (focusWidget() == this || focusWidget() == nullptr) && !chooserOpen_;
     for (int k = 1; k <= kHandLimit; ++k)
         HandSlot(k)->SetKeyFocus(onHand && windowHasKeys && k == handFocus_);
 

@@ -112,8 +112,12 @@ int TForm1::OpenSuitChooser() {
     engine_.SuitChooserTop = TForm1::Centre(table.height(), chooser.height()) + table.top() + 77;
     // A player who plays by keys sees at once which suit the keys stand on.
     chooser_->SetKeyFocusShown(keysUsed_);
+    // While it is open the chooser's suits have the keys, not the card just laid.
+    chooserOpen_ = true;
+    UpdateFocusRings();
     const int suit = chooser_->ShowModal();
-    RefocusHand();
+    chooserOpen_ = false;
+    UpdateFocusRings();
     return suit;
 }
 

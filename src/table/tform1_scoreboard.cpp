@@ -61,6 +61,8 @@ void TForm1::ShowScoreGrid(const ScoreGridTexts& cells) {
 
 void TForm1::HideScoreGrid() {
     QWidget* board = GroupBox4;
+    // A closed grid keeps no cell a screen reader would still take for focused.
+    StringGrid1->selectionModel()->clearCurrentIndex();
     board->hide();
     board->setEnabled(false);
 }

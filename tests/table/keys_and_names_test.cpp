@@ -444,3 +444,78 @@ TEST_F(KeysTest, AScreenReaderWalksTheTableAsAPlayerSeesIt) {
     form->Announce("Your turn");
     EXPECT_EQ(form->LastNews(), "Raduz lays the seven of hearts. Your turn");
 }
+
+namespace {
+
+// The names of every object a screen reader would find focused under a window.
+QStringList FocusedUnder(QWidget* window) {
+    QStringList focused;
+    std::vector<QAccessibleInterface*> stack{QAccessible::queryAccessibleInterface(window)};
+    while (!stack.empty()) {
+        QAccessibleInterface* node = stack.back();
+        stack.pop_back();
+        if (node == nullptr || !node->isValid())
+            continue;
+        if (node->state().focused)
+            focused << node->text(QAccessible::Name);
+        for (int i = 0; i < node->childCount(); ++i)
+            stack.push_back(node->child(i));
+    }
+    return focused;
+}
+
+} // namespace
+
+// Whatever has the keys is the one focused object: the card in the hand, not the frame that
+// passes the keys on; the chooser's suit, not the card just laid; the rules text, not its
+// viewport; and a closed score grid keeps no focused cell. A key that leaves the focus where it
+// was says so again.
+TEST_F(KeysTest, OneObjectHoldsTheKeysAtATime) {
+    WriteRules(20);
+    Open();
+    Show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    form->Image20Click();
+    Key(Qt::Key_5);
+    EXPECT_TRUE(form->RadioButton2->hasFocus()); // the keys follow the size chosen
+    Key(Qt::Key_5);
+    EXPECT_EQ(form->LastNews(), "5 cards, key 5");
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(engine.RoundActive);
+    ASSERT_EQ(engine.CurrentPlayer, 1);
+    Key(Qt::Key_Home);
+    const QString first = TForm1::CardName(engine.Hands[1].slot[1]);
+    EXPECT_EQ(FocusedUnder(form), QStringList{first});
+    Key(Qt::Key_Left);
+    EXPECT_EQ(form->LastNews(), first + ", card 1 of " +
+                                    QString::number(std::min(engine.Hands[1].count, 19)) +
+                                    " in your hand");
+
+    QStringList whileChoosing;
+    QStringList choosing;
+    QTimer::singleShot(0, form->SuitChooser(), [&] {
+        QTest::qWait(50);
+        whileChoosing = FocusedUnder(form);
+        choosing = FocusedUnder(form->SuitChooser());
+        form->SuitChooser()->reject();
+    });
+    form->OpenSuitChooser();
+    EXPECT_EQ(whileChoosing, QStringList{});
+    EXPECT_EQ(choosing, QStringList{"diamonds"});
+    EXPECT_EQ(FocusedUnder(form), QStringList{first}); // back on the card
+
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    Key(Qt::Key_F1);
+    EXPECT_EQ(FocusedUnder(form), QStringList{"Rules"});
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(FocusedUnder(form), QStringList{first});
+
+    ScoreGridTexts cells{};
+    cells[1][11] = "  42";
+    form->ShowScoreGrid(cells);
+    form->StringGrid1->setCurrentCell(1, 11);
+    form->HideScoreGrid();
+    EXPECT_EQ(FocusedUnder(form), QStringList{first});
+}
