@@ -117,6 +117,11 @@ int TForm1::OpenSuitChooser() {
     UpdateFocusRings();
     const int suit = chooser_->ShowModal();
     chooserOpen_ = false;
+    // The keys come back to the table. A window manager would give them back to the window
+    // under the chooser; without one they would go nowhere, and a screen reader, which follows
+    // only the active window, would fall silent for the rest of the game.
+    if (!isActiveWindow())
+        activateWindow();
     UpdateFocusRings();
     return suit;
 }

@@ -33,7 +33,8 @@ def grid_up(reader):
 
 
 def chooser_up(reader):
-    return any(w is not None and w.name == "Choose Suit" for w in reader.app)
+    return any(w is not None and w.name == "Choose Suit" and w.getState().contains(pyatspi.STATE_SHOWING)
+               for w in reader.app)
 
 
 def focused_objects(reader):
@@ -109,8 +110,10 @@ class HeardRound:
         """Walks to the first card that may be laid and lays it, or draws."""
         hand = [name for name, _ in self.reader.hand()]
         top, follow = discard_top(self.reader), suit_to_follow(self.reader)
-        wanted = next((place for place, card in enumerate(hand, start=1)
-                       if card != refused and playable(card, top, follow)), None)
+        # A joker held goes down first, so that the suit chooser is met whenever one is dealt.
+        order = sorted(enumerate(hand, start=1), key=lambda placed: placed[1] != "joker")
+        wanted = next((place for place, card in order if card != refused and playable(card, top, follow)),
+                      None)
         if wanted is None:
             mark = self.press("d", self.turn_answer)
             return None, mark
@@ -130,6 +133,10 @@ class HeardRound:
         self.press("Return", lambda m: bool(self.reader.find_all("push button", "Deal")))
         self.press("5")
         self.press("Return", self.turn_answer)
+        # A look at the rules on the first turn, and back to the hand.
+        self.press("F1", lambda m: any(e.type == "focus:" and e.name == "Rules"
+                                       for e in self.reader.events_since(m)))
+        self.press("Escape", self.card_focus)
         refused = None
         for _ in range(300):
             if grid_up(self.reader):
