@@ -94,6 +94,10 @@ TForm1::TForm1(Engine& engine, Pacer& pacer, QWidget* parent)
     ConnectPlayHandlers();
     errorReporter_ = [this](const QString& text) {
         QMessageBox::critical(this, QStringLiteral("Quelvane"), text);
+        // As after the suit chooser: the keys come back to the table, with or without a
+        // window manager to hand them back.
+        if (isVisible() && !isActiveWindow())
+            activateWindow();
     };
 }
 
