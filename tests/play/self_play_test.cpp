@@ -3,6 +3,7 @@
 // single event, for every table size and both rules for twos.
 #include <gtest/gtest.h>
 
+#include "flow_test_support.h"
 #include "self_play.h"
 #include "table/flow/silent_view.h"
 
@@ -15,8 +16,7 @@ struct GameResult {
     std::string Broken;
 };
 
-GameResult PlaySeededGame(int players, bool progressive, unsigned seed) {
-    Engine e;
+void SetUpSeededGame(Engine& e, int players, bool progressive, unsigned seed) {
     e.EngineStartUp(StartUpFiles{});
     e.SeedRandom(seed);
     e.PlayerCount = players;
@@ -24,6 +24,11 @@ GameResult PlaySeededGame(int players, bool progressive, unsigned seed) {
     e.StrategySeed = e.Random(6);
     e.LeadSeat = 1;
     e.FirstDealPending = true;
+}
+
+GameResult PlaySeededGame(int players, bool progressive, unsigned seed) {
+    Engine e;
+    SetUpSeededGame(e, players, progressive, seed);
     SilentView view;
     view.DealSize = 4 + static_cast<int>(seed % 4);
     view.ChooseSuit = [&e] { return e.Random(4); };
@@ -75,4 +80,33 @@ TEST(SelfPlay, WholeGamesKeepEveryCardAndHandTheTurnBackToTheHuman) {
     EXPECT_GT(total.RefusedPresses, 0);
     EXPECT_GT(reshuffles, 0);
     EXPECT_GT(suitChoices, 0);
+}
+
+// News is put into words only for a table that someone hears, and leaving it unsaid changes
+// nothing the table shows: one game played twice, heard and unheard.
+TEST(SelfPlay, ATableNobodyHearsIsToldNoNewsAndShowsTheSame) {
+    struct Played {
+        flowtest::Timeline shown;
+        std::vector<std::string> spoken;
+    };
+    auto play = [](bool listened) {
+        Played out;
+        Engine e;
+        SetUpSeededGame(e, 4, true, 5);
+        flowtest::RecordingView view(out.shown);
+        view.Listened = listened;
+        view.Suits.assign(100, flowtest::H);
+        flowtest::MemoryStorage storage(out.shown);
+        TurnFlow flow(e, view, storage);
+        SelfPlayer player(e, flow);
+        while (player.Step() && player.Stats.Events < 50000) {
+        }
+        out.spoken = view.Spoken;
+        return out;
+    };
+    const Played heard = play(true);
+    const Played unheard = play(false);
+    EXPECT_GT(heard.spoken.size(), 100u);
+    EXPECT_EQ(unheard.spoken, std::vector<std::string>{});
+    EXPECT_EQ(heard.shown, unheard.shown);
 }
