@@ -16,7 +16,8 @@ struct GameResult {
     std::string Broken;
 };
 
-void SetUpSeededGame(Engine& e, int players, bool progressive, unsigned seed) {
+GameResult PlaySeededGame(int players, bool progressive, unsigned seed) {
+    Engine e;
     e.EngineStartUp(StartUpFiles{});
     e.SeedRandom(seed);
     e.PlayerCount = players;
@@ -24,11 +25,6 @@ void SetUpSeededGame(Engine& e, int players, bool progressive, unsigned seed) {
     e.StrategySeed = e.Random(6);
     e.LeadSeat = 1;
     e.FirstDealPending = true;
-}
-
-GameResult PlaySeededGame(int players, bool progressive, unsigned seed) {
-    Engine e;
-    SetUpSeededGame(e, players, progressive, seed);
     SilentView view;
     view.DealSize = 4 + static_cast<int>(seed % 4);
     view.ChooseSuit = [&e] { return e.Random(4); };
@@ -85,28 +81,15 @@ TEST(SelfPlay, WholeGamesKeepEveryCardAndHandTheTurnBackToTheHuman) {
 // News is put into words only for a table that someone hears, and leaving it unsaid changes
 // nothing the table shows: one game played twice, heard and unheard.
 TEST(SelfPlay, ATableNobodyHearsIsToldNoNewsAndShowsTheSame) {
-    struct Played {
-        flowtest::Timeline shown;
-        std::vector<std::string> spoken;
-    };
-    auto play = [](bool listened) {
-        Played out;
-        Engine e;
-        SetUpSeededGame(e, 4, true, 5);
-        flowtest::RecordingView view(out.shown);
-        view.Listened = listened;
-        view.Suits.assign(100, flowtest::H);
-        flowtest::MemoryStorage storage(out.shown);
-        TurnFlow flow(e, view, storage);
-        SelfPlayer player(e, flow);
+    flowtest::FlowTable heard(4), unheard(4);
+    unheard.View.Listened = false;
+    for (flowtest::FlowTable* table : {&heard, &unheard}) {
+        table->View.Suits.assign(100, flowtest::H);
+        SelfPlayer player(table->E, table->Flow);
         while (player.Step() && player.Stats.Events < 50000) {
         }
-        out.spoken = view.Spoken;
-        return out;
-    };
-    const Played heard = play(true);
-    const Played unheard = play(false);
-    EXPECT_GT(heard.spoken.size(), 100u);
-    EXPECT_EQ(unheard.spoken, std::vector<std::string>{});
-    EXPECT_EQ(heard.shown, unheard.shown);
+    }
+    EXPECT_GT(heard.View.Spoken.size(), 100u);
+    EXPECT_EQ(unheard.View.Spoken, std::vector<std::string>{});
+    EXPECT_EQ(heard.T, unheard.T);
 }
