@@ -56,6 +56,7 @@ class RecordingView : public TableView {
     int DealSize = 6;
     std::deque<int> Suits;     // answers of the suit chooser, in order
     int CloseAfterPauses = -1; // the window is asked to close after that many pauses
+    bool Listened = true;      // someone hears the news
     int Pauses = 0;
     std::function<void()> AskToClose; // what a close of the window does
 
@@ -72,6 +73,7 @@ class RecordingView : public TableView {
     void TableChanged() override {}
     void CloseWindow() override { Add("CloseWindow"); }
     void Announce(const std::string& text) override { Spoken.push_back(text); }
+    bool Listening() const override { return Listened; }
     void ShowSettings() override { Add("ShowSettings"); }
     void HideOptionsPanel() override { Add("HideOptionsPanel"); }
     void ShowSeatNames() override { Add("SeatNames"); }

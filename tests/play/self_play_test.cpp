@@ -3,6 +3,7 @@
 // single event, for every table size and both rules for twos.
 #include <gtest/gtest.h>
 
+#include "flow_test_support.h"
 #include "self_play.h"
 #include "table/flow/silent_view.h"
 
@@ -75,4 +76,20 @@ TEST(SelfPlay, WholeGamesKeepEveryCardAndHandTheTurnBackToTheHuman) {
     EXPECT_GT(total.RefusedPresses, 0);
     EXPECT_GT(reshuffles, 0);
     EXPECT_GT(suitChoices, 0);
+}
+
+// News is put into words only for a table that someone hears, and leaving it unsaid changes
+// nothing the table shows: one game played twice, heard and unheard.
+TEST(SelfPlay, ATableNobodyHearsIsToldNoNewsAndShowsTheSame) {
+    flowtest::FlowTable heard(4), unheard(4);
+    unheard.View.Listened = false;
+    for (flowtest::FlowTable* table : {&heard, &unheard}) {
+        table->View.Suits.assign(100, flowtest::H);
+        SelfPlayer player(table->E, table->Flow);
+        while (player.Step() && player.Stats.Events < 50000) {
+        }
+    }
+    EXPECT_GT(heard.View.Spoken.size(), 100u);
+    EXPECT_EQ(unheard.View.Spoken, std::vector<std::string>{});
+    EXPECT_EQ(heard.T, unheard.T);
 }

@@ -20,7 +20,8 @@ void TurnFlow::HandSlotMouseDown(int slot, MouseButton button) {
         if (button == MouseButton::Left) {
             const auto [played, chainPlayed] = PlayJackChain(card);
             if (!chainPlayed && !E.IsLegalPlay(played, 0, true)) {
-                AnnounceRefusedCard(played);
+                if (View.Listening())
+                    AnnounceRefusedCard(played);
                 return;
             }
             CommitHumanPlay(played, slot, chainPlayed);
@@ -130,7 +131,8 @@ void TurnFlow::OpenSuitChooser(int slot) {
     const int suit = View.OpenSuitChooser();
     if (suit >= 0 && suit <= 3) {
         E.ActiveSuit = suit;
-        View.Announce("You name " + Engine::SuitName(suit));
+        if (View.Listening())
+            AnnounceSuit(1, suit);
     }
     ShowTurnArrow();
 }
@@ -184,7 +186,7 @@ void TurnFlow::HumanPasses() {
 // next ordered redraw.
 void TurnFlow::HumanDraws() {
     ShowDrawsBanner(1, false);
-    if (const int card = DrawAndNotice(); card != 0)
+    if (const int card = DrawAndNotice(); card != 0 && View.Listening())
         View.Announce("You draw the " + Engine::CardName(card));
     DrawHumanHand(HumanCount(), false);
     LogState(" #6");

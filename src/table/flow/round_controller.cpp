@@ -165,7 +165,8 @@ void TurnFlow::FinishComputerTurn(int seat, int card) {
     HideSuitMarkers();
     if (Engine::IsJoker(card)) {
         E.ActiveSuit = E.ChooseSuit(seat);
-        View.Announce(SeatName(seat) + " names " + Engine::SuitName(E.ActiveSuit));
+        if (View.Listening())
+            AnnounceSuit(seat, E.ActiveSuit);
         ShowSuitMarker();
     }
     ApplyPlayedCard(card);

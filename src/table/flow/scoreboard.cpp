@@ -24,7 +24,8 @@ void TurnFlow::ShowScoreGrid() {
             cells[seat][column] = Engine::PadScore(E.ScoreTable[seat][column]);
     }
     View.ShowScoreGrid(cells);
-    AnnounceScores();
+    if (View.Listening())
+        AnnounceScores();
 }
 
 void TurnFlow::Image37Click() {

@@ -25,6 +25,7 @@ class SilentView : public TableView {
     void TableChanged() override {}
     void CloseWindow() override {}
     void Announce(const std::string&) override {}
+    bool Listening() const override { return false; }
     void ShowSettings() override {}
     void HideOptionsPanel() override {}
     void ShowSeatNames() override {}

@@ -18,7 +18,8 @@ void TurnFlow::FlyCardToDiscard(int card, int slot) {
     const DecodedCard decoded = Engine::DecodeCard(card);
     if (decoded.valid && !Engine::IsJoker(card))
         E.ActiveSuit = decoded.MatchSuit;
-    AnnouncePlay(E.CurrentPlayer, card);
+    if (View.Listening())
+        AnnouncePlay(E.CurrentPlayer, card);
     View.StartCardFlight(card, E.CurrentPlayer, slot);
     for (int step = 1; step <= kFlightSteps; ++step) {
         View.MoveCardFlight(step, PileDepth_);
@@ -167,7 +168,7 @@ void TurnFlow::ShowTurnArrow() {
         return;
     }
     // The turn coming back to the player is news; a draw that keeps it is not.
-    if (E.CurrentPlayer == 1 && ArrowSeat_ != 1 && E.RoundActive && !E.GameOver)
+    if (E.CurrentPlayer == 1 && ArrowSeat_ != 1 && E.RoundActive && !E.GameOver && View.Listening())
         View.Announce("Your turn");
     ArrowSeat_ = E.CurrentPlayer;
     const MarkerPlace place = E.TurnMarkerPlace();
@@ -199,6 +200,11 @@ void TurnFlow::AnnouncePlay(int seat, int card) {
     const std::string article = Engine::IsJoker(card) ? "a " : "the ";
     View.Announce(seat == 1 ? "You lay " + article + name
                             : SeatName(seat) + " lays " + article + name);
+}
+
+void TurnFlow::AnnounceSuit(int seat, int suit) {
+    View.Announce((seat == 1 ? std::string("You name ") : SeatName(seat) + " names ") +
+                  Engine::SuitName(suit));
 }
 
 // A press the rules refuse changes nothing on the table; only a player who cannot see that

@@ -45,6 +45,9 @@ class TableView {
     // Tells a player who cannot see the table what just happened ("Raduz lays the seven of
     // hearts", "Your turn"), in the order it happens; nothing is shown.
     virtual void Announce(const std::string& text) = 0;
+    // Whether anyone hears what Announce tells. The flow asks before it puts news into words:
+    // a table that nobody watches would otherwise pay for a sentence or two at every play.
+    virtual bool Listening() const { return true; }
 
     // ---- Options panel ----------------------------------------------------------------------
     virtual void ShowSettings() = 0;     // the option controls show the engine's settings

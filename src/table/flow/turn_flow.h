@@ -115,7 +115,9 @@ class TurnFlow {
 
     // ---- What a screen reader is told -------------------------------------------------------
     std::string SeatName(int seat) const;
+    // The news, put into words only when the view is listening.
     void AnnouncePlay(int seat, int card);
+    void AnnounceSuit(int seat, int suit); // the suit named after a joker
     void AnnounceRefusedCard(int card);
     void AnnounceScores();
     void ShowFileMessage(int kind); // "loaded" (1) or "saved" (2) message for SaveName
