@@ -17,7 +17,7 @@ from table_reader import (CARD_NAME, HAND_PLACE, HarnessError, TableReader, disc
                           suit_to_follow, tab_to)
 
 ROUND_WAIT = 150  # the computers' turns at the game's own pace, on a busy machine
-QUIET = 2.0  # Orca has finished with a step when it has said nothing for this long
+QUIET = 1.2  # Orca has finished with a step when it has said nothing for this long
 PATIENCE = 3.0  # how long a player waits for an answer to a key that may bring none
 # What the table says once it takes the player's keys again after a play or a draw.
 TURN_ANSWER = re.compile(r"^Your turn$|^You draw the |cannot be laid|^Round \d+ points")
