@@ -16,8 +16,7 @@ import time
 import pyatspi
 
 from orca_listener import OrcaListener
-from table_reader import CARD_NAME, CARD_WORDS, HAND_PLACE, HarnessError, TableReader, discard_top, playable, \
-    suit_to_follow
+from table_reader import CARD_WORDS, HarnessError, TableReader, discard_top, playable, suit_to_follow
 
 ROUND_WAIT = 150  # the computers' turns at the game's own pace, on a busy machine
 QUIET = 1.0  # Orca has finished with a step when it has said nothing for this long
@@ -63,10 +62,9 @@ class HeardRound:
             self.reader.pump(0.1)
             if self.orca.mark() != count:
                 count, quiet_since = self.orca.mark(), time.monotonic()
-        heard, focused = self.orca.spoken(said), focused_objects(self.reader)
+        heard, focused, moved = self.orca.spoken(said), focused_objects(self.reader), self.focus(mark)
         self.steps.append((key, heard))
         print(f"STEP {len(self.steps)} {key}: {heard}; focused {focused}", flush=True)
-        moved = self.focus(mark)
         if key in MOVES and moved and moved.name and not any(t.startswith(moved.name) for t in heard):
             self.problems.append(f"{key} moved the focus to {moved.name!r}, which Orca did not say")
         if len(focused) > 1:
@@ -88,9 +86,6 @@ class HeardRound:
         return any(TURN_ANSWER.search(t) for t in told) or self.up("table", "Scores") \
             or self.up("dialog", "Choose Suit")
 
-    def card_focus(self, mark):
-        return any(e.type == "focus:" and CARD_NAME.search(e.name) for e in self.reader.events_since(mark))
-
     def focus_or_news(self, mark):
         return any(e.type == "focus:" or (e.role == "notification" and e.detail1) for e in self.reader.events_since(mark))
 
@@ -110,7 +105,7 @@ class HeardRound:
             return self.press("d", self.turn_answer), None
         self.press("Home", self.focus_or_news, patient=True)
         for _ in range(wanted - 1):
-            self.press("Right", self.card_focus)
+            self.press("Right", self.focus_or_news)
         heard = self.press("Return", self.turn_answer)
         if self.up("dialog", "Choose Suit"):
             heard = self.press("1", self.turn_answer)
@@ -123,7 +118,7 @@ class HeardRound:
         while self.focus(0).name != "Start":
             if len(self.steps) > 20:
                 raise HarnessError("Tab never reached Start")
-            self.press("Tab", lambda m: self.focus(m))
+            self.press("Tab", self.focus_or_news)
         heard = self.press("Return", lambda m: self.up("push button", "Deal"))
         self.expect(heard, r"^Deal panel\.?$", "START")
         self.expect(heard, r"^6 cards\.?$", "START")
@@ -132,8 +127,8 @@ class HeardRound:
         place = next((i for i, t in enumerate(heard) if re.search(rf"^{CARD_WORDS} push button\.?$", t)), -2)
         self.expect(heard[place + 1:place + 2], r"^card 1 of 5 in your hand\.?$", "the first card dealt")
         self.expect(heard, r"^notification Your turn\.?$", "the deal")
-        self.expect(self.press("F1", lambda m: self.focus(m)), r"^Rules\b", "F1")
-        self.press("Escape", self.card_focus)
+        self.expect(self.press("F1", self.focus_or_news), r"^Rules\b", "F1")
+        self.press("Escape", self.focus_or_news)
         refused = None
         while not self.up("table", "Scores"):
             if len(self.steps) >= MOST_STEPS:

@@ -391,29 +391,6 @@ def playable(card, top, follow):
     return top_rank == "queen" or rank == top_rank or suit == top_suit
 
 
-def settle(reader, timeout=60):
-    """Waits until every key sent so far has been handled. Keys typed while the computers play
-    wait in the window system's queue, so F1 and Escape, which open and close the rules, come
-    through only once the table takes keys again. Returns "scores" when the score grid is up
-    (the rules do not open over it), else "table"."""
-    def grid_up():
-        return bool(reader.find_all("table", "Scores"))
-
-    if grid_up():
-        return "scores"
-    mark = reader.press("F1", "Escape")
-
-    def handled():
-        for event in reader.events[mark:]:
-            if event.type == "object:state-changed:showing" and event.detail1 == 1 and event.name == "Scores":
-                return "scores"
-            if event.type == "object:state-changed:showing" and event.detail1 == 0 and event.name == "Exit the rules":
-                return "scores" if grid_up() else "table"
-        return None
-
-    return reader.wait_for(handled, timeout, "the table to take keys again")
-
-
 def play_turn(reader, tried=None):
     """Plays the first card that may go on the pile, by keys, or draws with D. A joker names
     diamonds (key 1). Returns what was done, for the caller's log: ("play", card) or ("draw",).
