@@ -336,7 +336,7 @@ class TForm1 : public QWidget, public TableView {
     int handFocus_ = 1;
     int handFocusCard_ = 0;
     bool keysUsed_ = false;
-    bool chooserOpen_ = false; // the suit chooser, not the hand, has the keys
+    bool chooserOpen_ = false;        // the suit chooser, not the hand, has the keys
     FocusRing* handRing_ = nullptr;   // round the hand card the keys stand on
     FocusRing* buttonRing_ = nullptr; // round a picture button of the options panel
 };
