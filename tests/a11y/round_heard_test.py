@@ -18,7 +18,7 @@ ROUND_WAIT = 150  # the computers' turns at the game's own pace, on a busy machi
 QUIET = 1.0  # Orca has finished with a step when it has said nothing for this long
 PATIENCE = 3.0  # how long a player waits after a key that may bring no event
 TURN_ANSWER = re.compile(r"^Your turn$|^You draw the |cannot be laid|^Round \d+ points")
-MOST_STEPS = 120  # a round that lasts longer is judged on these, within the test's time
+MOST_STEPS = 90  # a round that lasts longer is judged on these, within the test's time
 MOVES = ("Tab", "Home", "Right", "Left", "F1", "Escape")  # keys that only move the focus
 
 
